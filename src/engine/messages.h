@@ -1,0 +1,55 @@
+// Error stops and warnings. One error code per run: the site that finds an
+// error writes its message block, records the code (raiseError) and throws
+// RunStopped; only the run sequence catches it and finishes the run.
+#pragma once
+
+#include <string_view>
+
+#include "engine/run_context.h"
+
+namespace quarn::engine {
+
+// Thrown after the error code has been recorded; carries nothing.
+struct RunStopped {};
+
+inline constexpr int kInputErrorBase = 100;
+inline constexpr int kRuntimeErrorBase = 200;
+inline constexpr int kSoilLookupInternalError = 999;
+inline constexpr int kSeveralWarnings = -300;
+
+// Runtime errors of our own choosing (numbers unused by the register).
+inline constexpr int kRuntimeInputNotReadable = 7;   // the input data file cannot be opened
+inline constexpr int kRuntimeOutputNotWritable = 8;  // an output file cannot be created or written
+inline constexpr int kRuntimeInternalFailure = 39;   // out of memory or a broken invariant
+
+// Writes the report lines of an input error (and the empty-input block for
+// code 125) and stores the code. Never writes to channel 8, never throws.
+void raiseError(RunContext& ctx, std::string_view codeText, int code);
+
+// raiseError, then unwinds to the run sequence.
+[[noreturn]] void stopRun(RunContext& ctx, std::string_view codeText, int code);
+
+// Records a runtime error (code 200 + n) without a report line and unwinds.
+[[noreturn]] void stopOnRuntimeError(RunContext& ctx, int number);
+
+inline bool isStopped(const AnalysisModel& model) { return model.state.errorCode > 0; }
+
+// Counts one occurrence of a (negative) warning code.
+void registerWarning(RunState& state, int code);
+
+// Writes to channels 6 and 8 the block for a line that is not recognised or
+// out of order, raises input error 99 and unwinds.
+[[noreturn]] void stopOnUnrecognisedLine(RunContext& ctx, std::string_view line);
+
+// Closing lines, warning count, closing of the run files; returns the value
+// the entry point hands back to its caller.
+int finishRun(RunContext& ctx);
+
+// Records runtime error 39 for a failure that no rule of the engine foresees
+// (out of memory, a broken invariant) and writes its block. Never throws.
+void stopOnInternalFailure(RunContext& ctx, std::string_view what) noexcept;
+
+// Input-error code text: "INP000" and two digits ("INP00025"); 163 and 170 keep three.
+std::string inputErrorCodeText(int number);
+
+}  // namespace quarn::engine
