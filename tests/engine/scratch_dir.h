@@ -1,0 +1,64 @@
+// A scratch working directory for tests that run the engine on real files.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace quarn::testing {
+
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() /
+            ("quarn-test-" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+  void write(const std::string& name, const std::string& text) const {
+    std::filesystem::create_directories((path_ / name).parent_path());
+    std::ofstream(path_ / name, std::ios::binary) << text;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+  int fileCount() const {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::recursive_directory_iterator(path_))
+      ++count;
+    return count;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Changes the working directory for the lifetime of the object.
+class WorkingDirectory {
+ public:
+  explicit WorkingDirectory(const std::filesystem::path& path)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~WorkingDirectory() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
+
+}  // namespace quarn::testing
