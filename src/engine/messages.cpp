@@ -57,12 +57,6 @@ void stopOnUnrecognisedLine(RunContext& ctx, std::string_view line) {
   stopRun(ctx, "INP00099", kInputErrorBase + 99);
 }
 
-std::string inputErrorCodeText(int number) {
-  std::string digits = std::to_string(number);
-  if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
-  return "INP000" + digits;
-}
-
 void stopOnInternalFailure(RunContext& ctx, std::string_view what) noexcept {
   try {
     for (Channel* channel : {&ctx.console, &ctx.messages, &ctx.report}) {

@@ -49,7 +49,4 @@ int finishRun(RunContext& ctx);
 // (out of memory, a broken invariant) and writes its block. Never throws.
 void stopOnInternalFailure(RunContext& ctx, std::string_view what) noexcept;
 
-// Input-error code text: "INP000" and two digits ("INP00025"); 163 and 170 keep three.
-std::string inputErrorCodeText(int number);
-
 }  // namespace quarn::engine
