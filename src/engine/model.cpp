@@ -57,6 +57,7 @@ void convertUsCustomary(AnalysisModel& model) {
     section.topDepth *= kInchesPerFoot;
     section.bottomDepth *= kInchesPerFoot;
   }
+  for (int k = 1; k <= pile.numberOfStations; ++k) pile.stations[k].depth *= kInchesPerFoot;
 
   for (int i = 1; i <= model.soil.numberOfLayers; ++i) {
     SoilLayer& layer = model.soil.layers[i];

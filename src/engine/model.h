@@ -27,11 +27,6 @@ struct RunInfo {
   std::array<std::string, kTitleLines> title;
 };
 
-struct Loads {
-  int numberOfAxialThrusts = 0;
-  std::array<double, kMaxAxialThrusts + 1> axialThrusts{};  // 1-based, ascending and distinct
-};
-
 // Unit labels of the report, blank-padded to their widths.
 struct UnitLabels {
   std::string length = "   ";       // 3
