@@ -8,6 +8,7 @@
 
 #include "engine/limits.h"
 #include "engine/model_input.h"
+#include "engine/model_nodes.h"
 #include "engine/model_options.h"
 
 namespace quarn {
@@ -71,6 +72,9 @@ struct AnalysisModel {
   double soilConstantHalf = 0.0;
   // Per-layer value of the layered-soil correction; -10000 marks "not computed".
   std::array<double, kMaxLayers + 1> layerCorrection{};
+
+  // Node grid of the finite-difference pile model and the state of its solution.
+  PileModel pileModel;
 };
 
 // Sets the initial state of a run: error and warning state cleared, constants
