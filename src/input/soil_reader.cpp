@@ -120,6 +120,7 @@ void readSoilLayers(RunContext& ctx) {
   // A later SOIL LAYERS replaces the profile of an earlier one.
   soil.numberOfLayers = 0;
   soil.layers.fill(SoilLayer{});
+  if (count <= 0) return;
   int counted = 0;
   for (int i = 1; i <= count; ++i) {
     SoilLayer layer;
