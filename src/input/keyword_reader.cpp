@@ -6,7 +6,11 @@
 
 #include "engine/messages.h"
 #include "input/free_format.h"
+#include "input/loading_reader.h"
 #include "input/options_reader.h"
+#include "input/sections_reader.h"
+#include "input/soil_reader.h"
+#include "input/tables_reader.h"
 #include "input/title_reader.h"
 
 namespace quarn::input {
@@ -22,9 +26,21 @@ struct SectionReader {
   void (*read)(RunContext&);
 };
 
-constexpr std::array<SectionReader, 2> kSectionReaders = {{
+constexpr std::array<SectionReader, 14> kSectionReaders = {{
     {"TITLE", readTitle},
     {"OPTIONS", readOptions},
+    {"SECTIONS", readSections},
+    {"AXIAL THRUST LOADS", readAxialThrustLoads},
+    {"SOIL LAYERS", readSoilLayers},
+    {"TIP SHEAR", readTipShear},
+    {"PILE BATTER AND SLOPE", readBatterAndSlope},
+    {"GROUPEFF", readGroupEffectFactors},
+    {"LRFD LOADS", readLrfdLoads},
+    {"LRFD FACTORS AND CASES", readLrfdFactors},
+    {"LOADING", readLoading},
+    {"SOIL MOVEMENTS", readSoilMovements},
+    {"GROUP EFFECT FACTORS", readGroupEffectFactors},
+    {"DEPTHS OF PRINTED P-Y CURVES", readPyOutputDepths},
 }};
 
 constexpr std::string_view kEndKeyword = "END";

@@ -191,17 +191,4 @@ void readAxialThrustLoads(RunContext& ctx) {
   std::sort(loads.thrustLoads.begin() + 1, loads.thrustLoads.begin() + 1 + count);
 }
 
-std::vector<double> axialThrustSourceValues(const AnalysisModel& model) {
-  const Loads& loads = model.loads;
-  std::vector<double> values;
-  if (model.options.useLrfd) {
-    for (int i = 1; i <= loads.numberOfLrfdLoads; ++i) values.push_back(loads.lrfdLoads[i].axialForce);
-  } else if (loads.thrustSource == kThrustsFromAxialThrustLoads) {
-    for (int i = 1; i <= loads.numberOfThrustLoads; ++i) values.push_back(loads.thrustLoads[i]);
-  } else {
-    for (int i = 1; i <= loads.numberOfLoadCases; ++i) values.push_back(loads.headLoads[i].axialThrust);
-  }
-  return values;
-}
-
 }  // namespace quarn::input
