@@ -41,6 +41,9 @@ void analyse(RunContext& ctx) {
   report::writePlotLine1(ctx.plot, model.options.ICOM, model.options.IUNITS, model.options.KYL,
                          model.options.computeKmatrix);
   convertUsCustomary(model);
+  // Every run that gets past the conversion analyses its sections next, and
+  // the plot file announces them (bending-stiffness-only and full runs alike).
+  report::writePlotLine2(ctx.plot, model.pile.numberOfSections);
 }
 
 // Runs the steps, turning every way out into a finished run and a return value.
