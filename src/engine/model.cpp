@@ -7,6 +7,7 @@ void initializeModel(AnalysisModel& model, std::string_view version) {
   model.state = RunState{};
   model.soilConstantHalf = 0.5;
   model.layerCorrection.fill(-10000.0);
+  model.layering = LayeredSoilState{};
   model.options = Options{};
 }
 

@@ -58,6 +58,19 @@ inline constexpr std::array<std::string_view, kCriterionCodes + 1> kCriterionKey
     "KS Loess  ", "Elast SG  ", "User p-y  ", "SoftClyJ  ", "MassRock  ", "Frz Soil  ",
     "Undefined ", "Undefined ", "Undefined "};
 
+// Per-layer bookkeeping of the layer sweep for the equivalent-depth
+// correction of layered soil. Kept from sweep to sweep and case to case; the
+// equivalent depths themselves are AnalysisModel::layerCorrection.
+struct LayeredSoilState {
+  // Rock-like layers met so far in the current sweep; below one, criteria use
+  // the depth below the ground surface.
+  int RockLayersAbove = 0;
+  // F(k): integral of the ultimate resistance over layer k in the last sweep.
+  std::array<double, kMaxLayers + 1> F{};
+  // Set once a layer was found below a rock-like layer; never cleared in a run.
+  std::array<bool, kMaxLayers + 1> NoEquivDepth{};
+};
+
 struct AnalysisModel {
   RunInfo run;
   Options options;
@@ -72,6 +85,7 @@ struct AnalysisModel {
   double soilConstantHalf = 0.0;
   // Per-layer value of the layered-soil correction; -10000 marks "not computed".
   std::array<double, kMaxLayers + 1> layerCorrection{};
+  LayeredSoilState layering;
 
   // Node grid of the finite-difference pile model and the state of its solution.
   PileModel pileModel;
