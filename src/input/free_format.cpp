@@ -25,10 +25,6 @@ struct Token {
   std::string source;  // the item as written, repeat count included
 };
 
-constexpr std::string_view kExpectInteger = "an integer";
-constexpr std::string_view kExpectReal = "a real number";
-constexpr std::string_view kExpectRepeat = "a repeat count of 1 or more";
-
 // Walks the lines of one list read. Separators follow the list-directed
 // rules: blanks and the end of a line separate values; a comma with blanks
 // around it (or at the end of a line) is one separator; a second comma
@@ -69,12 +65,7 @@ class ListScanner {
         continue;
       }
       if (c == '/') return Next::kSlash;
-      const std::size_t begin = pos_;
-      if (!scanValue(token)) {
-        token.source = line_.substr(begin, itemEnd(begin) - begin);
-        return Next::kBadRepeat;
-      }
-      token.source = line_.substr(begin, pos_ - begin);
+      if (!scanValue(token)) return Next::kBadRepeat;
       consumeSeparator();
       return Next::kValue;
     }
@@ -98,26 +89,33 @@ class ListScanner {
   }
 
   // Reads a value (with its repeat count) at pos_. False for a repeat count
-  // of zero or one too large for an integer.
+  // of zero or one too large for an integer; the token then holds the item
+  // as written.
   bool scanValue(Token& token) {
     token = Token{};
+    const std::size_t begin = pos_;
     std::size_t digitsEnd = pos_;
     while (digitsEnd < line_.size() && isDigit(line_[digitsEnd])) ++digitsEnd;
     if (digitsEnd > pos_ && digitsEnd < line_.size() && line_[digitsEnd] == '*') {
       const std::optional<int> count =
           parseInteger(std::string_view(line_).substr(pos_, digitsEnd - pos_));
-      if (!count || *count < 1) return false;
+      if (!count || *count < 1) {
+        token.source = line_.substr(begin, itemEnd(begin) - begin);
+        return false;
+      }
       pos_ = digitsEnd + 1;
       if (pos_ >= line_.size() || endsItem(line_[pos_])) {
         token.null = true;  // r*: r null values
       } else {
         scanPlainValue(token);
       }
+      token.source = line_.substr(begin, pos_ - begin);
       repeatLeft_ = *count - 1;
       repeated_ = token;
       return true;
     }
     scanPlainValue(token);
+    token.source = line_.substr(begin, pos_ - begin);
     return true;
   }
 
@@ -169,23 +167,23 @@ class ListScanner {
 };
 
 void fail(ListReadResult& result, const ListScanner& scanner, const Token& token,
-          std::string_view expected) {
+          const ValueForm& form) {
   result.status = ListReadStatus::kBadValue;
   result.line = scanner.line();
   result.item = token.source;
-  result.expected = expected;
+  result.form = form;
 }
 
 // Stores a token in its target. False when it is not a valid value there.
-bool store(const ListItem& item, const Token& token, std::string_view& expected) {
+bool store(const ListItem& item, const Token& token, ValueForm& form) {
   if (token.null) return true;
   if (int* const* target = std::get_if<int*>(&item)) {
-    expected = kExpectInteger;
+    form = kIntegerForm;
     const std::optional<int> value = token.quoted ? std::nullopt : parseInteger(token.text);
     if (!value) return false;
     **target = *value;
   } else if (double* const* target = std::get_if<double*>(&item)) {
-    expected = kExpectReal;
+    form = kRealForm;
     const std::optional<double> value = token.quoted ? std::nullopt : parseReal(token.text);
     if (!value) return false;
     **target = *value;
@@ -280,12 +278,12 @@ ListReadResult parseList(const LineSource& nextLine, std::span<const ListItem> i
         result.status = ListReadStatus::kEndOfInput;
         return result;
       case ListScanner::Next::kBadRepeat:
-        fail(result, scanner, token, kExpectRepeat);
+        fail(result, scanner, token, kRepeatForm);
         return result;
     }
-    std::string_view expected;
-    if (!store(item, token, expected)) {
-      fail(result, scanner, token, expected);
+    ValueForm form;
+    if (!store(item, token, form)) {
+      fail(result, scanner, token, form);
       return result;
     }
   }
@@ -311,7 +309,7 @@ void readList(engine::RunContext& ctx, std::initializer_list<ListItem> items) {
     case ListReadStatus::kEndOfInput:
       stopOnEndOfInput(ctx);
     case ListReadStatus::kBadValue:
-      stopOnBadValue(ctx, result.line, result.item, result.expected);
+      stopOnBadValue(ctx, result.line, result.item, result.form);
   }
 }
 
@@ -346,19 +344,18 @@ void stopOnEndOfInput(engine::RunContext& ctx) {
 }
 
 void stopOnBadValue(engine::RunContext& ctx, std::string_view line, std::string_view item,
-                    std::string_view expected) {
+                    const ValueForm& form) {
   const std::string problem = "Problem:  Line " + std::to_string(ctx.input.lineNumber()) +
                               " of the input data file holds \"" + std::string(item) +
-                              "\" where " + std::string(expected) + " is expected:";
+                              "\" where " + std::string(form.expected) + " is expected:";
   for (engine::Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->emptyLines(2);
     channel->line("**** Input Data Error No. 90 ****");
     channel->endLine();
     channel->line(problem);
     channel->line(shownLine(line));
-    channel->line(
-        "Solution: Correct the value; numbers are written with digits, an optional decimal");
-    channel->line("          point and an optional exponent introduced by E or D.");
+    channel->line("Solution: Correct the value in this line of the input data file.");
+    channel->line("          " + std::string(form.rule));
     channel->endLine();
   }
   engine::stopRun(ctx, "INP00090", engine::kInputErrorBase + kBadValueError);

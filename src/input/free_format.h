@@ -74,12 +74,26 @@ enum class ListReadStatus {
   kBadValue,    // an item is not a valid value for its field
 };
 
+// What a field needs, for the message on an item that is not a valid value.
+struct ValueForm {
+  std::string_view expected;  // "an integer", completing "... where <expected> is expected"
+  std::string_view rule;      // how such a value is written
+};
+inline constexpr ValueForm kIntegerForm{
+    "an integer", "An integer is written as digits with an optional sign only."};
+inline constexpr ValueForm kRealForm{
+    "a real number",
+    "A real number is written as digits with an optional sign, decimal point and exponent (E or "
+    "D)."};
+inline constexpr ValueForm kRepeatForm{
+    "a repeat count of 1 or more", "A repeat count r in r*value is an integer of 1 or more."};
+
 struct ListReadResult {
   ListReadStatus status = ListReadStatus::kComplete;
-  int linesUsed = 0;          // lines taken from the source by this read
-  std::string line;           // kBadValue: the line holding the item
-  std::string item;           // kBadValue: the item as written
-  std::string_view expected;  // kBadValue: what the field needs, e.g. "an integer"
+  int linesUsed = 0;  // lines taken from the source by this read
+  std::string line;   // kBadValue: the line holding the item
+  std::string item;   // kBadValue: the item as written
+  ValueForm form;     // kBadValue: what the field needs
 };
 
 // Supplies the next line of the input; false at its end.
@@ -104,9 +118,9 @@ std::optional<double> parseReal(std::string_view text);
 [[noreturn]] void stopOnEndOfInput(engine::RunContext& ctx);
 
 // Writes to channels 6 and 8 the block for an item that is not a valid value:
-// the item, what was expected ("an integer", ...), the line number and the
-// line; raises input error 90 and unwinds.
+// the number of the line last read, the item, what was expected and how it
+// is written, and the line; raises input error 90 and unwinds.
 [[noreturn]] void stopOnBadValue(engine::RunContext& ctx, std::string_view line,
-                                 std::string_view item, std::string_view expected);
+                                 std::string_view item, const ValueForm& form);
 
 }  // namespace quarn::input

@@ -196,8 +196,9 @@ void readLoadingType(RunContext& ctx) {
   const std::string_view number = cycles.substr(first, last - first + 1);
   const std::optional<double> value = parseReal(number);
   if (!value) {
-    stopOnBadValue(ctx, line, number,
-                   "the number of cycles (a real number in columns 15 to 20)");
+    const ValueForm cyclesForm{"the number of cycles (a real number in columns 15 to 20)",
+                               kRealForm.rule};
+    stopOnBadValue(ctx, line, number, cyclesForm);
   }
   ctx.model.options.numberOfCycles = *value;
 }
