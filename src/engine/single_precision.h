@@ -9,6 +9,8 @@
 
 namespace quarn {
 
-constexpr double sp(float value) { return value; }
+constexpr double sp(float value) {
+  return value;
+}
 
 }  // namespace quarn

@@ -117,9 +117,8 @@ void appendInteger(std::string& out, long long value, int width, int minDigits) 
                                 std::to_string(minDigits) + " out of range");
   }
   // Magnitude as unsigned so the most negative value is handled too.
-  const unsigned long long magnitude =
-      value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                : static_cast<unsigned long long>(value);
+  const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                 : static_cast<unsigned long long>(value);
   char digits[24];
   std::size_t count = 0;
   if (magnitude != 0 || minDigits > 0) {
@@ -162,8 +161,12 @@ void appendText(std::string& out, std::string_view text, int width) {
 // ---------------------------------------------------------------------------
 // The interpreter: walks the format string item by item, producing records.
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+char upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Receives the finished lines of a write.
 class RecordSink {

@@ -73,8 +73,8 @@ class FormatValue {
 
   FormatValue(bool value) : kind_(Kind::kLogical), logical_(value) {}
   template <std::integral T>
-    requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-  FormatValue(T value) : kind_(Kind::kInteger), integer_(static_cast<long long>(value)) {}
+  requires(!std::same_as<T, bool> && !std::same_as<T, char>) FormatValue(T value)
+      : kind_(Kind::kInteger), integer_(static_cast<long long>(value)) {}
   FormatValue(double value) : kind_(Kind::kReal), real_(value) {}
   FormatValue(const char* text) : kind_(Kind::kText), text_(text) {}
   FormatValue(std::string_view text) : kind_(Kind::kText), text_(text) {}
@@ -108,11 +108,11 @@ void writeValues(engine::Channel& channel, std::string_view format,
                  std::span<const FormatValue> values);
 
 // Single fields, exactly as the descriptors above write them.
-std::string formatFixed(double value, int width, int decimals);        // Fw.d
-std::string formatScientific(double value, int width, int decimals);   // ESw.d
+std::string formatFixed(double value, int width, int decimals);            // Fw.d
+std::string formatScientific(double value, int width, int decimals);       // ESw.d
 std::string formatInteger(long long value, int width, int minDigits = 1);  // Iw, Iw.m
-std::string formatMinimalInteger(long long value);                     // I0
-std::string formatLogical(bool value, int width);                      // Lw
-std::string formatText(std::string_view text, int width);              // Aw
+std::string formatMinimalInteger(long long value);                         // I0
+std::string formatLogical(bool value, int width);                          // Lw
+std::string formatText(std::string_view text, int width);                  // Aw
 
 }  // namespace quarn::report

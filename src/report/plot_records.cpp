@@ -12,7 +12,9 @@ namespace quarn::report {
 
 namespace {
 
-bool usCustomary(int unitSystem) { return unitSystem == kUnitsUsCustomary; }
+bool usCustomary(int unitSystem) {
+  return unitSystem == kUnitsUsCustomary;
+}
 
 // ----- moment-curvature records (Lines 3 to 5)
 
@@ -50,20 +52,23 @@ UnitTexts line4Texts(PlotSectionKind kind) {
       return {"Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips)",
               "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"};
     case PlotSectionKind::kElastic:
-      return {"Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
-              "(in-kips) for linear EI pile at top of section",
-              "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. "
-              "(kN-m) for linear EI pile at top of section"};
+      return {
+          "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+          "(in-kips) for linear EI pile at top of section",
+          "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. "
+          "(kN-m) for linear EI pile at top of section"};
     case PlotSectionKind::kElasticPlastic:
-      return {"Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kip) "
-              "for elastic-plastic EI at top of section",
-              "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) "
-              "for elastic-plastic EI at top of section"};
+      return {
+          "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kip) "
+          "for elastic-plastic EI at top of section",
+          "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) "
+          "for elastic-plastic EI at top of section"};
     case PlotSectionKind::kUserDefinedEI:
-      return {"Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
-              "(in-kips) for input M-EI pile",
-              "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) "
-              "for input M-EI pile"};
+      return {
+          "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+          "(in-kips) for input M-EI pile",
+          "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) "
+          "for input M-EI pile"};
   }
   throw std::invalid_argument("unknown section kind");
 }
@@ -128,13 +133,12 @@ constexpr std::array<PyCurvePlotTexts, 16> kPyCurvePlotTexts = {{
      "Line 7:  p-y curve depth in sand, no. p-y points on curve no. ", "): y, p, for sand",
      "): y, p, for sand", "): y, p, for sand", "): y, p, for sand", false},
     {6, "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ",
-     "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ",
-     "): y, p, for API sand", "): y, p, for API sand", "): y, p, for API sand",
-     "): y, p, for API sand", false},
+     "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", "): y, p, for API sand",
+     "): y, p, for API sand", "): y, p, for API sand", "): y, p, for API sand", false},
     {7, "Line 7:  p-y curve depth in liquefied sand, no. p-y points on curve no. ",
      "Line 7:  p-y curve depth in liquefied sand, no. p-y points on curve no. ",
-     "): y, p, for liquefied sand", "): y, p, for liquefied sand",
-     "): y, p, for liquefied sand", "): y, p, for liquefied sand", true},
+     "): y, p, for liquefied sand", "): y, p, for liquefied sand", "): y, p, for liquefied sand",
+     "): y, p, for liquefied sand", true},
     {8, "Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ",
      "Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ",
      "): y, p, for weak rock", "): y, p, for weak rock", "): y, p, for weak rock",
@@ -149,8 +153,8 @@ constexpr std::array<PyCurvePlotTexts, 16> kPyCurvePlotTexts = {{
      "): y, p, for Piedmont residual soil", "): y, p, for Piedmont residual soil", false},
     {11, "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. ",
      "Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. ",
-     "): y, p, for cemented c-phi", "): y, p, for cemented c-phi",
-     "): y, p, for cemented c-phi", "): y, p, for cemented c-phi", false},
+     "): y, p, for cemented c-phi", "): y, p, for cemented c-phi", "): y, p, for cemented c-phi",
+     "): y, p, for cemented c-phi", false},
     {12, "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. ",
      "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. ", "): y, p, for Loess",
      "): y, p, for Loess", "): y, p, for Loess", "): y, p, for Loess", false},
@@ -192,8 +196,7 @@ void writePlotLine2(engine::Channel& plot, int sections) {
   write(plot, "(I5, 75X, \"Line 2 : Total number of sections\")", {sections});
 }
 
-void writePlotLine3(engine::Channel& plot, int thrusts, PlotSectionKind kind,
-                    ThrustSource source) {
+void writePlotLine3(engine::Channel& plot, int thrusts, PlotSectionKind kind, ThrustSource source) {
   write(plot, "(I5, 75X, A)", {thrusts, line3Text(kind, source)});
 }
 
@@ -204,9 +207,8 @@ void writePlotLine4(engine::Channel& plot, int points, double axialThrust, doubl
         {points, axialThrust, nominalMoment, usCustomary(unitSystem) ? texts.us : texts.other});
 }
 
-void writePlotLine5(engine::Channel& plot, double moment, double bendingStiffness,
-                    double curvature, int section, int thrustIndex, int point,
-                    PlotSectionKind kind, int unitSystem) {
+void writePlotLine5(engine::Channel& plot, double moment, double bendingStiffness, double curvature,
+                    int section, int thrustIndex, int point, PlotSectionKind kind, int unitSystem) {
   const UnitTexts texts = line5Texts(kind);
   write(plot, "(3ES15.7, T81, A, I0, \", AxLd#=\", I0, \", CurvPnt#=\", I0)",
         {moment, bendingStiffness, curvature, usCustomary(unitSystem) ? texts.us : texts.other,
@@ -222,8 +224,7 @@ void writePlotLine7(engine::Channel& plot, double depth, int points, int criteri
                     int unitSystem, int curveNumber) {
   const PyCurvePlotTexts& texts = pyCurvePlotTexts(criterionCode);
   write(plot, "(ES15.7, I5, 60X, A, I0)",
-        {depth, points, usCustomary(unitSystem) ? texts.line7Us : texts.line7Other,
-         curveNumber});
+        {depth, points, usCustomary(unitSystem) ? texts.line7Us : texts.line7Other, curveNumber});
 }
 
 void writePlotLine7RejectedDepth(engine::Channel& plot, double depth) {

@@ -42,9 +42,8 @@ void writePlotLine4(engine::Channel& plot, int points, double axialThrust, doubl
 
 // Line 5: one point of a moment-curvature curve: moment, EI, curvature, then
 // the section number, the thrust index and the point number.
-void writePlotLine5(engine::Channel& plot, double moment, double bendingStiffness,
-                    double curvature, int section, int thrustIndex, int point,
-                    PlotSectionKind kind, int unitSystem);
+void writePlotLine5(engine::Channel& plot, double moment, double bendingStiffness, double curvature,
+                    int section, int thrustIndex, int point, PlotSectionKind kind, int unitSystem);
 
 // Line 6: number of p-y curves that follow (0 when p-y output is off).
 void writePlotLine6(engine::Channel& plot, int curves);

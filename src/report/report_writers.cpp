@@ -19,7 +19,7 @@ float powerOfTenSingle(int n) {
   return n < 0 ? 1.0f / power : power;
 }
 
-constexpr int kMinNumberWidth = 8;   // F(w-1).(w-8) needs w >= 8
+constexpr int kMinNumberWidth = 8;  // F(w-1).(w-8) needs w >= 8
 constexpr int kMaxNumberWidth = 30;
 constexpr int kDefaultIntegerWidth = 10;
 constexpr int kMaxIntegerWidth = 16;
@@ -63,7 +63,9 @@ void Write_Report_Integer(engine::Channel& report, long long n, int& w) {
   report.put(formatInteger(n, w));
 }
 
-void End_Report_Line(engine::Channel& report) { report.endLine(); }
+void End_Report_Line(engine::Channel& report) {
+  report.endLine();
+}
 
 void Write_Report_Blanks(engine::Channel& report, int n) {
   if (n > 0) report.put(std::string(static_cast<std::size_t>(n), ' '));
@@ -81,8 +83,8 @@ void Write_Criterion_Name(engine::Channel& report, int code) {
   // Codes without a display name (the unused codes 18 to 20 never reach a
   // layer) keep the 34 columns blank so that what follows stays in place.
   const bool named = code >= 1 && code < static_cast<int>(CriterionName.size());
-  report.put(formatText(named ? CriterionName[static_cast<std::size_t>(code)] : "",
-                        kCriterionNameWidth));
+  report.put(
+      formatText(named ? CriterionName[static_cast<std::size_t>(code)] : "", kCriterionNameWidth));
 }
 
 void writeLabelledValue(engine::Channel& report, std::string_view label,

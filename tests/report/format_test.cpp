@@ -27,6 +27,7 @@ struct FormatCase {
 };
 
 TEST(Formatter, FormatsEveryCaseOfTheTable) {
+  const std::string heldText = "y";  // a std::string value, alive while the table is
   const std::vector<FormatCase> cases = {
       // Fw.d: right-justified, rounded at the last decimal.
       {"(F10.3)", {3.14159}, "     3.142"},
@@ -103,7 +104,7 @@ TEST(Formatter, FormatsEveryCaseOfTheTable) {
       {"(A)", {"abc"}, "abc"},
       {"(A5)", {"abc"}, "abc  "},
       {"(A2)", {"abc"}, "ab"},
-      {"(A, A)", {"x ", std::string("y")}, "x y"},
+      {"(A, A)", {"x ", heldText}, "x y"},
       {"(L3)", {true}, "  T"},
       {"(2L2)", {true, false}, " T F"},
       // Positioning and literal text.
@@ -163,18 +164,18 @@ TEST(Formatter, RejectsMalformedFormatsAndMismatchedValues) {
     std::vector<FormatValue> values;
   };
   const std::vector<Case> cases = {
-      {"(I5)", {1.5}},              // a real for I
-      {"(F5.1)", {"x"}},            // text for F
-      {"(A)", {3}},                 // an integer for A
-      {"(L2)", {1}},                // an integer for L
-      {"(Q5)", {1}},                // unknown descriptor
-      {"(E10.3)", {1.0}},           // only ES is supported
-      {"(F5)", {1.0}},              // F without decimals
-      {"(I5", {1}},                 // unbalanced
-      {"(\"abc)", {}},              // unterminated text
-      {"(\"x\")", {1}},             // values but no descriptor
-      {"(I2, (\"x\"))", {1, 2}},    // the repeated group takes no values
-      {"(T0, I2)", {1}},            // columns count from 1
+      {"(I5)", {1.5}},            // a real for I
+      {"(F5.1)", {"x"}},          // text for F
+      {"(A)", {3}},               // an integer for A
+      {"(L2)", {1}},              // an integer for L
+      {"(Q5)", {1}},              // unknown descriptor
+      {"(E10.3)", {1.0}},         // only ES is supported
+      {"(F5)", {1.0}},            // F without decimals
+      {"(I5", {1}},               // unbalanced
+      {"(\"abc)", {}},            // unterminated text
+      {"(\"x\")", {1}},           // values but no descriptor
+      {"(I2, (\"x\"))", {1, 2}},  // the repeated group takes no values
+      {"(T0, I2)", {1}},          // columns count from 1
   };
   for (const Case& c : cases) {
     EXPECT_THROW(formatValues(c.format, c.values), std::invalid_argument) << c.format;

@@ -20,8 +20,8 @@ namespace {
 struct Case {
   const char* record;
   std::function<void(engine::Channel&)> write;
-  std::string fields;     // the numbers, from column 1
-  int commentColumn;      // column where the comment starts
+  std::string fields;  // the numbers, from column 1
+  int commentColumn;   // column where the comment starts
   std::string comment;
 };
 
@@ -90,20 +90,16 @@ TEST(PlotRecords, FieldsAndCommentsSitInTheirColumns) {
        "Line 6 : number of output p-y curves"},
       {"Line 6", [](auto& ch) { writePlotLine6(ch, 0); }, "    0", 81,
        "Line 6 : number of output p-y curves"},
-      {"Line 7", [](auto& ch) { writePlotLine7(ch, 120.0, 17, 1, us, 1); },
-       "  1.2000000E+02   17", 81,
-       "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. 1"},
-      {"Line 7", [](auto& ch) { writePlotLine7(ch, 3.0, 17, 15, si, 2); },
-       "  3.0000000E+00   17", 81,
-       "Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. 2"},
-      {"Line 7", [](auto& ch) { writePlotLine7(ch, 3.0, 17, 11, si, 10); },
-       "  3.0000000E+00   17", 81,
-       "Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. 10"},
-      {"Line 7", [](auto& ch) { writePlotLine7(ch, 36.0, 17, 11, us, 3); },
-       "  3.6000000E+01   17", 81,
-       "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. 3"},
-      {"Line 7", [](auto& ch) { writePlotLine7(ch, 36.0, 17, 4, us, 3); },
-       "  3.6000000E+01   17", 81,
+      {"Line 7", [](auto& ch) { writePlotLine7(ch, 120.0, 17, 1, us, 1); }, "  1.2000000E+02   17",
+       81, "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. 1"},
+      {"Line 7", [](auto& ch) { writePlotLine7(ch, 3.0, 17, 15, si, 2); }, "  3.0000000E+00   17",
+       81, "Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. 2"},
+      {"Line 7", [](auto& ch) { writePlotLine7(ch, 3.0, 17, 11, si, 10); }, "  3.0000000E+00   17",
+       81, "Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. 10"},
+      {"Line 7", [](auto& ch) { writePlotLine7(ch, 36.0, 17, 11, us, 3); }, "  3.6000000E+01   17",
+       81, "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. 3"},
+      {"Line 7", [](auto& ch) { writePlotLine7(ch, 36.0, 17, 4, us, 3); }, "  3.6000000E+01   17",
+       81,
        "Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve "
        "no. 3"},
       {"Line 7, rejected depth", [](auto& ch) { writePlotLine7RejectedDepth(ch, -1.5); },
@@ -126,8 +122,7 @@ TEST(PlotRecords, FieldsAndCommentsSitInTheirColumns) {
        "  1.0000000E-01  2.5000000E+02", 51, "Line 8(12): y, p, for user-input p-y curve"},
       {"Line 9", [](auto& ch) { writePlotLine9(ch, 2, 101, 1); }, "    2  101    1", 81,
        "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI"},
-      {"Line 10",
-       [](auto& ch) { writePlotLine10(ch, 0.0, 0.5, -1.0e6, 2.5e3, -0.0, 1.0e10, 7); },
+      {"Line 10", [](auto& ch) { writePlotLine10(ch, 0.0, 0.5, -1.0e6, 2.5e3, -0.0, 1.0e10, 7); },
        "  0.0000000E+00  5.0000000E-01 -1.0000000E+06  2.5000000E+03 -0.0000000E+00  "
        "1.0000000E+10",
        92, "Line 10(  7): nodal depth, y, M, V, p, EI"},
@@ -167,8 +162,7 @@ TEST(PlotRecords, FieldsAndCommentsSitInTheirColumns) {
     const std::string expected =
         c.fields + std::string(c.commentColumn - 1 - c.fields.size(), ' ') + c.comment + "\n";
     EXPECT_EQ(plot.text(), expected) << c.record;
-    EXPECT_EQ(plot.text().find("Line "), static_cast<std::size_t>(c.commentColumn - 1))
-        << c.record;
+    EXPECT_EQ(plot.text().find("Line "), static_cast<std::size_t>(c.commentColumn - 1)) << c.record;
   }
 }
 
@@ -212,8 +206,7 @@ TEST(PlotRecords, EveryCriterionWithCurvesNamesItselfInBothRecords) {
        "): y, p, for Piedmont residual soil"},
       {11, "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. ",
        "): y, p, for cemented c-phi"},
-      {12, "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. ",
-       "): y, p, for Loess"},
+      {12, "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. ", "): y, p, for Loess"},
       {13, "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. ",
        "): y, p, for elastic subgrade"},
       {14, "Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ",
@@ -229,8 +222,8 @@ TEST(PlotRecords, EveryCriterionWithCurvesNamesItselfInBothRecords) {
     writePlotLine7(plot, 1.0, 17, c.code, kUnitsUsCustomary, 4);
     writePlotLine8(plot, 1.0, 1.0, 9, c.code, kUnitsUsCustomary, false);
     const bool shortLine8 = c.code == 7 || c.code == 14;
-    const std::string expected = "  1.0000000E+00   17" + std::string(60, ' ') + c.line7Us +
-                                 "4\n" + "  1.0000000E+00  1.0000000E+00" +
+    const std::string expected = "  1.0000000E+00   17" + std::string(60, ' ') + c.line7Us + "4\n" +
+                                 "  1.0000000E+00  1.0000000E+00" +
                                  std::string(shortLine8 ? 20 : 50, ' ') +
                                  (shortLine8 ? "Line 8( 9" : "Line 8(9") + c.line8Static + "\n";
     EXPECT_EQ(plot.text(), expected) << "criterion " << c.code;

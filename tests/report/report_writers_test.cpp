@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/channel.h"
+#include "engine/single_precision.h"
 
 namespace quarn::report {
 namespace {
@@ -106,12 +107,8 @@ TEST(WriteReportInteger, UsesWidthTenWhenTheWidthIsOutOfRangeAndWritesItBack) {
     int widthAfter;
   };
   const Case cases[] = {
-      {7, 0, "         7", 10},
-      {7, -3, "         7", 10},
-      {7, 17, "         7", 10},
-      {-5, 16, "              -5", 16},
-      {42, 3, " 42", 3},
-      {123, 2, "**", 2},
+      {7, 0, "         7", 10},         {7, -3, "         7", 10}, {7, 17, "         7", 10},
+      {-5, 16, "              -5", 16}, {42, 3, " 42", 3},         {123, 2, "**", 2},
   };
   for (const Case& c : cases) {
     int width = c.width;
@@ -191,6 +188,21 @@ TEST(LabelledValues, PutTheEqualsSignAtColumn56) {
     EXPECT_EQ(c.written, c.expected);
     EXPECT_EQ(c.written.find("= "), 55u);  // column 56
   }
+}
+
+// Single-precision constants carried in double precision have the float's value.
+TEST(SinglePrecision, ConstantsKeepTheirFloatValue) {
+  struct Case {
+    double held;
+    double expected;
+  };
+  const Case cases[] = {
+      {sp(0.0075f), 0.007499999832361937},
+      {sp(1.0e-6f), 9.999999974752427e-07},
+      {sp(2.54e-8f), 2.5400000325248584e-08},
+      {sp(0.5f), 0.5},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.held, c.expected);
 }
 
 }  // namespace
