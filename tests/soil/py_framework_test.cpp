@@ -1,0 +1,213 @@
+// The p-y framework: multipliers, the ten-point table, the modulus a node
+// receives from its criterion, soil movements, and the bookkeeping of the
+// layer sweep.
+#include "soil/py_framework.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "matlock_reference.h"
+#include "soil_fixture.h"
+
+namespace quarn::soil {
+namespace {
+
+using testing::addLayer;
+using testing::errorCodeOf;
+using testing::makeSoilContext;
+using testing::MatlockClay;
+using testing::matlockP;
+using testing::matlockUltimate;
+using testing::matlockY50;
+using testing::placeVerticalNodes;
+using testing::setUniformPile;
+using testing::setValue;
+
+constexpr int kSoftClay = 1;
+constexpr int kWeakRock = 8;
+constexpr int kUserPy = 14;
+constexpr int kFrozenSoil = 17;
+
+void addRow(MultiplierTable& table, double depth, double pm, double ym) {
+  ++table.rows;
+  table.depth[static_cast<std::size_t>(table.rows)] = depth;
+  table.pMultiplier[static_cast<std::size_t>(table.rows)] = pm;
+  table.yMultiplier[static_cast<std::size_t>(table.rows)] = ym;
+}
+
+TEST(Multipliers, StepInterpolationAndOutsideTheTable) {
+  // Rows at 2, 5, 5 and 10: a step at 5.
+  MultiplierTable table;
+  addRow(table, 2.0, 0.4, 2.0);
+  addRow(table, 5.0, 1.0, 1.0);
+  addRow(table, 5.0, 0.6, 3.0);
+  addRow(table, 10.0, 0.8, 4.0);
+  struct Case {
+    const char* name;
+    double x;
+    double pm;
+    double ym;
+  };
+  const Case cases[] = {
+      {"above the first point", 1.0, 1.0, 1.0},
+      {"at the first point", 2.0, 0.4, 2.0},
+      {"between the first two", 3.5, 0.7, 1.5},
+      {"at the step: the lower row", 5.0, 0.6, 3.0},
+      {"below the step", 7.5, 0.7, 3.5},
+      {"at the last point", 10.0, 0.8, 4.0},
+      {"below the last point", 10.5, 1.0, 1.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_DOUBLE_EQ(fn_pMult(table, c.x), c.pm);
+    EXPECT_DOUBLE_EQ(fn_yMult(table, c.x), c.ym);
+  }
+}
+
+TEST(Multipliers, NoTableOrASingleRowGivesOne) {
+  MultiplierTable table;
+  EXPECT_EQ(fn_pMult(table, 3.0), 1.0);
+  // The modifier option alone leaves one row of zeros.
+  table.rows = 1;
+  EXPECT_EQ(fn_pMult(table, 0.0), 1.0);
+  EXPECT_EQ(fn_yMult(table, 0.0), 1.0);
+}
+
+TEST(TenPointTable, InterpolatesInTheRatioToTheDiameter) {
+  const std::array<double, 10> X = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0};
+  const std::array<double, 10> Y = {2.85, 2.6, 2.3, 2.0, 1.7, 1.45, 1.2, 1.0, 0.9, 0.88};
+  struct Case {
+    double v;
+    double expected;
+  };
+  const Case cases[] = {
+      {0.0, 2.85},           // first abscissa
+      {0.5, 2.725},          // r = 0.25, halfway between the first two
+      {3.0, 2.0},            // r = 1.5 exactly
+      {9.0, 0.89},           // r = 4.5, in the last interval
+      {10.0, 0.88},          // r = 5, the last point
+      {20.0, 0.88},          // beyond the table: the last value
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.v);
+    EXPECT_NEAR(fn_Table10(c.v, 2.0, Y, X), c.expected, 1e-12);
+  }
+}
+
+// One soft clay layer (SI units): c = 30 kPa, gamma' = 9 kN/m3, e50 = 0.01
+// over a 10 m pile of 0.8 m diameter on 20 increments.
+std::unique_ptr<engine::RunContext> uniformClay() {
+  auto ctx = makeSoilContext(kUnitsSi);
+  AnalysisModel& model = ctx->model;
+  SoilLayer& clay = addLayer(model, kSoftClay, 0.0, 10.0);
+  setValue(clay.cohesion, 30.0, 30.0);
+  setValue(clay.unitWeight, 9.0, 9.0);
+  setValue(clay.epsilon50, 0.01, 0.01);
+  setUniformPile(model, 10.0, 0.8);
+  placeVerticalNodes(model, 20);
+  return ctx;
+}
+
+MatlockClay clayAt(double z) { return {30.0, 9.0, 0.01, 0.5, 0.8, z, false}; }
+
+TEST(SecantModulus, MultipliersScaleResistanceAndDeflection) {
+  auto ctx = uniformClay();
+  AnalysisModel& model = ctx->model;
+  addRow(model.tables.multipliers, 0.0, 0.5, 2.0);
+  addRow(model.tables.multipliers, 10.0, 0.5, 2.0);
+  // Node 9 at 4 m; deflections relative to the soil from 0.5 to 20 y50.
+  const int node = 9;
+  const double depth = 4.0;
+  const double y50 = matlockY50(clayAt(depth));
+  for (double multiple : {0.5, 1.0, 4.0, 10.0, 20.0}) {
+    SCOPED_TRACE(multiple);
+    const double dy = multiple * y50;
+    model.pileModel.y(node) = -dy;  // the sign does not matter
+    updateSoilModuli(*ctx);
+    const double expected = 0.5 * matlockP(clayAt(depth), dy / 2.0) / dy;
+    EXPECT_NEAR(model.pileModel.node[node].Es, expected, 1e-6 * expected);
+  }
+}
+
+TEST(SecantModulus, NoDeflectionRelativeToTheSoilGivesTheLimitingModulus) {
+  auto ctx = uniformClay();
+  AnalysisModel& model = ctx->model;
+  // Soil movement table present: the soil moves 0.02 m at node 9 (4 m) and
+  // the pile moves with it.
+  model.tables.soilMovement.points = 2;
+  const int node = 9;
+  const double depth = 4.0;
+  PileNode& n = model.pileModel.node[node];
+  n.ys = 0.02;
+  model.pileModel.y(node) = 0.02;
+  updateSoilModuli(*ctx);
+  // Tangent of 0.5 pu (y / y50)^(1/3) at y = 0.00001 y50.
+  const MatlockClay clay = clayAt(depth);
+  const double y50 = matlockY50(clay);
+  const double k0 = matlockUltimate(clay) / (6.0 * y50) * std::pow(1e-5, -2.0 / 3.0);
+  EXPECT_NEAR(n.Es, k0, 1e-6 * k0);
+  // The soil movement load of the node: ys Es (no distributed load).
+  EXPECT_DOUBLE_EQ(n.w, 0.02 * n.Es);
+}
+
+TEST(LayerSweep, CountsRockLayersAndSkipsLayersWithoutNodes) {
+  auto ctx = makeSoilContext(kUnitsSi);
+  AnalysisModel& model = ctx->model;
+  const auto clay = [&](double top, double bottom) {
+    SoilLayer& layer = addLayer(model, kSoftClay, top, bottom);
+    setValue(layer.cohesion, 30.0, 30.0);
+    setValue(layer.unitWeight, 9.0, 9.0);
+    setValue(layer.epsilon50, 0.01, 0.01);
+  };
+  clay(0.0, 2.1);                          // 1
+  addLayer(model, kWeakRock, 2.1, 2.2);    // 2: too thin for a node
+  clay(2.2, 4.0);                          // 3
+  addLayer(model, kWeakRock, 4.0, 6.0);    // 4
+  clay(6.0, 8.0);                          // 5
+  addLayer(model, kUserPy, 8.0, 10.0);     // 6
+  setUniformPile(model, 10.0, 0.8);
+  placeVerticalNodes(model, 20);
+  ASSERT_EQ(model.pileModel.i_TopNodeInLayer[2], 0);
+
+  updateSoilModuli(*ctx);
+  EXPECT_EQ(model.layering.RockLayersAbove, 1);
+  const bool expected[] = {false, false, false, false, true, true, false};
+  for (int k = 1; k <= 6; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(model.layering.NoEquivDepth[k], expected[k]);
+  }
+}
+
+TEST(LayerSweep, LayersWithoutARoutineKeepTheirModuli) {
+  auto ctx = uniformClay();
+  AnalysisModel& model = ctx->model;
+  model.soil.layers[1].criterion = kFrozenSoil;
+  for (int k = 1; k <= model.pileModel.N; ++k) model.pileModel.node[k].Es = 50000.0;
+  updateSoilModuli(*ctx);
+  for (int k = 1; k <= model.pileModel.N; ++k) EXPECT_EQ(model.pileModel.node[k].Es, 50000.0);
+}
+
+TEST(LayerSweep, AnErrorStopsTheSweepBeforeTheNextLayer) {
+  auto ctx = makeSoilContext(kUnitsSi);
+  AnalysisModel& model = ctx->model;
+  SoilLayer& upper = addLayer(model, kSoftClay, 0.0, 5.0);
+  setValue(upper.cohesion, 30.0, -30.0);  // zero strength at 2.5 m
+  setValue(upper.unitWeight, 9.0, 9.0);
+  setValue(upper.epsilon50, 0.01, 0.01);
+  SoilLayer& lower = addLayer(model, kSoftClay, 5.0, 10.0);
+  lower.cohesion = upper.cohesion;
+  lower.unitWeight = upper.unitWeight;
+  setValue(lower.epsilon50, 0.01, 0.01);
+  setUniformPile(model, 10.0, 0.8);
+  placeVerticalNodes(model, 20);
+  for (int k = 1; k <= model.pileModel.N; ++k) model.pileModel.node[k].Es = -1.0;
+  EXPECT_EQ(errorCodeOf(*ctx, [&] { updateSoilModuli(*ctx); }), 112);
+  // Nodes 1 to 5 (0 to 2 m) were evaluated, the failing node 6 and the lower layer were not.
+  EXPECT_GT(model.pileModel.node[5].Es, 0.0);
+  EXPECT_EQ(model.pileModel.node[6].Es, -1.0);
+  EXPECT_EQ(model.pileModel.node[15].Es, -1.0);
+}
+
+}  // namespace
+}  // namespace quarn::soil
