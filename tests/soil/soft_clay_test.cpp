@@ -308,6 +308,51 @@ TEST(SoftClay, ZeroStrengthAtTheFirstNodeOfALowerLayerIsAccepted) {
   EXPECT_EQ(errorCodeOf(*ctx, [&] { updateSoilModuli(*ctx); }), 0);
 }
 
+// The integral of the ultimate resistance over a layer, kept for the layers
+// below it: trapezoids between the nodes plus pu over one increment at the
+// layer's last node; cyclic loading integrates pc, and pc z / xr' above xr'.
+TEST(SoftClay, IntegratedResistanceOfTheLayer) {
+  for (const bool cyclic : {false, true}) {
+    SCOPED_TRACE(cyclic);
+    auto ctx = clayProfile(kSoftClay, 0.5, cyclic);
+    updateSoilModuli(*ctx);
+    const double h = 0.5;
+    double expected = 0.0;
+    double previous = 0.0;
+    double previousResidual = 0.0;
+    for (int node = 1; node <= 41; ++node) {
+      const double x = (node - 1) * h;
+      const MatlockClay clay = matlockAt(x, 0.5, cyclic);
+      const double pu = matlockUltimate(clay);
+      const double xr = std::max(2.5 * clay.b, testing::matlockTransitionDepth(clay));
+      const double value = cyclic ? 0.7211247682571411 * pu : pu;
+      const double residual = x < xr ? value * x / xr : value;
+      if (node > 1) {
+        expected += (previous + value) * h / 2.0;
+        if (cyclic && x < xr) expected += (previousResidual + residual) * h / 2.0;
+      }
+      if (node == 41) expected += pu * h;
+      previous = value;
+      previousResidual = residual;
+    }
+    EXPECT_NEAR(ctx->model.layering.F[1], expected, 1e-9 * expected);
+  }
+
+  // Ground surface 1 m above the pile head: the first layer's integral runs
+  // from 3 c D at the surface to pu at the last node over the layer thickness.
+  auto ctx = makeSoilContext(kUnitsSi);
+  AnalysisModel& model = ctx->model;
+  SoilLayer& clay = addLayer(model, kSoftClay, -1.0, 10.0);
+  setValue(clay.cohesion, 30.0, 30.0);
+  setValue(clay.unitWeight, 9.0, 9.0);
+  setValue(clay.epsilon50, 0.01, 0.01);
+  setUniformPile(model, 10.0, 0.6);
+  placeVerticalNodes(model, 20);
+  updateSoilModuli(*ctx);
+  const double puTip = matlockUltimate({30.0, 9.0, 0.01, 0.5, 0.6, 11.0, false});
+  EXPECT_NEAR(model.layering.F[1], (3.0 * 30.0 * 0.6 + puTip) * 0.5 * 11.0, 1e-9 * puTip);
+}
+
 TEST(SoftClay, ModulusNotANumberStopsTheRun) {
   struct Case {
     int criterion;
