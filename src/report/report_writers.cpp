@@ -39,17 +39,24 @@ void Write_Report_Number(engine::Channel& report, double v, int w) {
   const double a = std::fabs(v);
   const int field = w - 1;
 
+  // A negative value whose sign needs the separating blank (-10000.00000 or
+  // -1000000000. at w = 12) takes it, instead of filling its field with asterisks.
+  const auto fixed = [&](int decimals) {
+    const std::string text = " " + formatFixed(v, field, decimals);
+    if (v < 0.0 && text[1] == '*') return formatFixed(v, w, decimals);
+    return text;
+  };
   std::string text(1, ' ');
   if (v == 0.0 || a < sp(1.0e-25f)) {
     text += formatFixed(0.0, field, w - 8);
   } else if (a > t1) {
     text += formatScientific(v, field, w - 8);
   } else if (a > 10000.0) {
-    text += formatFixed(v, field, 0);
+    text = fixed(0);
   } else if (a > t2) {
-    text += formatFixed(v, field, w - 7);
+    text = fixed(w - 7);
   } else if (a >= t3) {
-    text += formatFixed(v, field, w - 5);
+    text = fixed(w - 5);
   } else if (a < t3) {
     text += formatScientific(v, field, w - 8);
   } else {

@@ -69,8 +69,10 @@ TEST(WriteReportNumber, ChoosesTheLayoutByMagnitude) {
       {std::nextafter(1.0e9, 0.0), 12, " 1000000000."},
       {std::nextafter(1.0e9, up), 12, "  1.0000E+09"},
       {2.5e15, 12, "  2.5000E+15"},
-      // -1.0E9 takes F11.0 like +1.0E9 but needs 12 columns with its sign.
-      {-1.0e9, 12, " ***********"},
+      // Negative values whose sign needs the separating blank take it.
+      {-1.0e9, 12, "-1000000000."},
+      {-10000.0, 12, "-10000.00000"},
+      {-9999.5, 12, " -9999.50000"},
       // Not a number, whatever the width.
       {std::nan(""), 12, "  Not-a-Number"},
       {std::nan(""), 15, "  Not-a-Number"},
