@@ -66,7 +66,7 @@ class ListScanner {
       }
       if (c == '/') return Next::kSlash;
       if (!scanValue(token)) return Next::kBadRepeat;
-      consumeSeparator();
+      startSeparator();
       return Next::kValue;
     }
   }
@@ -145,15 +145,11 @@ class ListScanner {
     pos_ = end;
   }
 
-  // After a value: blanks, then at most one comma belong to its separator.
-  void consumeSeparator() {
+  // After a value a new separator begins; its blanks and its first comma are
+  // taken by the next call of next().
+  void startSeparator() {
     atStart_ = false;
     commaSeen_ = false;
-    while (pos_ < line_.size() && isBlank(line_[pos_])) ++pos_;
-    if (pos_ < line_.size() && line_[pos_] == ',') {
-      ++pos_;
-      commaSeen_ = true;
-    }
   }
 
   const LineSource& nextLine_;
