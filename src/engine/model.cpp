@@ -41,6 +41,13 @@ void scale(LayerValue& value, double factor) {
   value[1] *= factor;
 }
 
+// Divides rather than multiplying by the reciprocal, so that a value divided
+// and multiplied back by the same factor returns exactly as entered.
+void divide(LayerValue& value, double divisor) {
+  value[0] /= divisor;
+  value[1] /= divisor;
+}
+
 }  // namespace
 
 void convertUsCustomary(AnalysisModel& model) {
@@ -64,10 +71,10 @@ void convertUsCustomary(AnalysisModel& model) {
     SoilLayer& layer = model.soil.layers[i];
     layer.top *= kInchesPerFoot;
     layer.bottom *= kInchesPerFoot;
-    scale(layer.unitWeight, 1.0 / kCubicInchesPerCubicFoot);
+    divide(layer.unitWeight, kCubicInchesPerCubicFoot);
     // Cohesion is entered in psf; rock strength is entered in psi already and
     // goes back to psi after the common division.
-    scale(layer.cohesion, 1.0 / kSquareInchesPerSquareFoot);
+    divide(layer.cohesion, kSquareInchesPerSquareFoot);
     if (layer.criterion == kWeakRock || layer.criterion == kVuggyLimestone) {
       scale(layer.cohesion, kSquareInchesPerSquareFoot);
     }
