@@ -84,7 +84,9 @@ Response tipResponse(const PileModel& pm) {
 }
 
 // The larger magnitude wins; on a tie the earlier node stays.
-bool exceeds(double value, double entry) { return std::abs(value) > std::abs(entry); }
+bool exceeds(double value, double entry) {
+  return std::abs(value) > std::abs(entry);
+}
 
 void recordMaxima(PileModel& pm, int k) {
   const PileNode& node = pm.node[k];
@@ -121,8 +123,9 @@ double combinedStress(const AnalysisModel& model, const PileNode& node) {
   const PileSection& section = model.pile.sections[node.section];
   const bool givenStiffness =
       section.type == kSectionElastic || section.type == kSectionElasticPlastic;
-  const double fibre =
-      givenStiffness && section.elastic.shape == kShapeEmbeddedPole ? props.D2 / 2.0 : props.D / 2.0;
+  const double fibre = givenStiffness && section.elastic.shape == kShapeEmbeddedPole
+                           ? props.D2 / 2.0
+                           : props.D / 2.0;
   return std::abs(model.pileModel.head.Q) / props.A + std::abs(node.M) * fibre / props.I;
 }
 
@@ -162,7 +165,9 @@ void Compute_Node_Response(AnalysisModel& model, int k) {
   if (exceeds(node.stress, pm.maxima.stress)) pm.maxima.stress = node.stress;
 }
 
-void resetResponseMaxima(PileModel& pm) { pm.maxima = ResponseMaxima{}; }
+void resetResponseMaxima(PileModel& pm) {
+  pm.maxima = ResponseMaxima{};
+}
 
 void clearSectionMaxima(PileModel& pm, int loadCase) {
   if (loadCase < 1 || loadCase > kMaxLoadCases) {

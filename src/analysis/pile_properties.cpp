@@ -17,7 +17,8 @@ PileProperties Compute_Pile_Properties(const Pile& pile, double x) {
   const int last = pile.numberOfStations;
   const auto& st = pile.stations;
   if (last < 1) return {};
-  if (last > 2 * kMaxSections) throw std::out_of_range("more property stations than sections allow");
+  if (last > 2 * kMaxSections)
+    throw std::out_of_range("more property stations than sections allow");
   if (last == 1) return propertiesAt(st[1]);
 
   int k = 2;

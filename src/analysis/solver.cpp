@@ -42,10 +42,10 @@ void eliminateFromTip(PileModel& pm) {
   const double h3 = h2 * pm.h;
   const double h4 = h2 * h2;
   const double Qh = pm.head.Q * h2;
-  auto& D = pm.D;
-  auto& a = pm.a;
-  auto& b = pm.b;
-  auto& c = pm.c;
+  auto& D = pm.recursion.D;
+  auto& a = pm.recursion.a;
+  auto& b = pm.recursion.b;
+  auto& c = pm.recursion.c;
   // R(0), the imaginary node above the head, takes the head stiffness E_top;
   // the caller has set EI(1) = EI(2) = E_top.
   auto R = [&nd](int m) { return nd[m == 0 ? 1 : m].EI; };
@@ -88,15 +88,15 @@ void eliminateFromTip(PileModel& pm) {
 }
 
 void clearHeadSystem(PileModel& pm) {
-  for (auto& row : pm.F) row.fill(0.0);
-  pm.G.fill(0.0);
-  pm.YG.fill(0.0);
+  for (auto& row : pm.recursion.F) row.fill(0.0);
+  pm.recursion.G.fill(0.0);
+  pm.recursion.YG.fill(0.0);
 }
 
 void setRow(PileModel& pm, int row, std::initializer_list<double> coefficients, double rhs) {
   int column = 1;
-  for (double value : coefficients) pm.F[row][column++] = value;
-  pm.G[row] = rhs;
+  for (double value : coefficients) pm.recursion.F[row][column++] = value;
+  pm.recursion.G[row] = rhs;
 }
 
 // The recursions of nodes 3, 2 and 1 and the two head conditions of the load
@@ -110,9 +110,9 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
   const double h2 = h * h;
   const double h3 = h2 * h;
   const double Qh = head.Q * h2;
-  const auto& a = pm.a;
-  const auto& b = pm.b;
-  const auto& c = pm.c;
+  const auto& a = pm.recursion.a;
+  const auto& b = pm.recursion.b;
+  const auto& c = pm.recursion.c;
   clearHeadSystem(pm);
 
   switch (head.loadType) {
@@ -135,7 +135,8 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       }
       setRow(pm, 5, {0.0, 0.0, 1.0, -a[1], b[1]}, c[1]);
       Solve_Head_Equations(ctx, 5);
-      return {pm.YG[5], pm.YG[4], pm.YG[3], pm.YG[2]};
+      const auto& YG = pm.recursion.YG;
+      return {YG[5], YG[4], YG[3], YG[2]};
     }
     case kHeadDeflectionMoment: {
       // Unknowns u = (y(2), y(1), y(0), y(-1)).
@@ -144,7 +145,8 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       setRow(pm, 3, {1.0, -a[2], b[2], 0.0}, c[2]);
       setRow(pm, 4, {0.0, 1.0, -a[1], b[1]}, c[1]);
       Solve_Head_Equations(ctx, 4);
-      return {pm.YG[4], pm.YG[3], pm.YG[2], pm.YG[1]};
+      const auto& YG = pm.recursion.YG;
+      return {YG[4], YG[3], YG[2], YG[1]};
     }
     case kHeadDeflectionSlope: {
       // The prescribed deflection is taken relative to the soil movement at the head.
@@ -179,8 +181,9 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
   pm.y(0) = head.y0;
   pm.y(1) = head.y1;
   pm.y(2) = head.y2;
+  const RecursionCoefficients& r = pm.recursion;
   for (int m = 3; m <= N; ++m) {
-    const double y = pm.a[m] * pm.y(m - 1) - pm.b[m] * pm.y(m - 2) + pm.c[m];
+    const double y = r.a[m] * pm.y(m - 1) - r.b[m] * pm.y(m - 2) + r.c[m];
     trackChange(dYmax, pm.y(m), y);
     pm.y(m) = y;
   }
@@ -192,10 +195,10 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
 }
 
 [[noreturn]] void stopOnSmallPivot(engine::RunContext& ctx, int column) {
-  const PileModel& pm = ctx.model.pileModel;
+  const RecursionCoefficients& system = ctx.model.pileModel.recursion;
   const std::string node = "          Node number = " + report::formatMinimalInteger(column);
   const std::string pivot =
-      "          Pivot value = " + report::formatScientific(pm.F[column][column], 12, 5);
+      "          Pivot value = " + report::formatScientific(system.F[column][column], 12, 5);
   for (engine::Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->line("**** Runtime Error No. 11 ****");
     channel->endLine();
@@ -203,7 +206,8 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
     channel->line(node);
     channel->line(pivot);
     channel->endLine();
-    channel->line("Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ");
+    channel->line(
+        "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ");
     channel->line("          Reduce the load on the pile and repeat the analysis.");
     channel->line("          You may also consider increasing pile diameter or pile length.");
   }
@@ -216,7 +220,7 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
   report.endLine();
   for (int i = 1; i <= 5; ++i) {
     std::string row;
-    for (int j = 1; j <= 5; ++j) row += report::formatScientific(pm.F[i][j], 12, 4);
+    for (int j = 1; j <= 5; ++j) row += report::formatScientific(system.F[i][j], 12, 4);
     report.line(row);
   }
   report.endLine();
@@ -227,8 +231,8 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
     for (int i = 1; i <= 5; ++i) report.line(report::formatScientific(v[i], 12, 4));
     report.endLine();
   };
-  writeVector("G Vector ", pm.G);
-  writeVector("YG Vector", pm.YG);
+  writeVector("G Vector ", system.G);
+  writeVector("YG Vector", system.YG);
   engine::stopOnRuntimeError(ctx, 11);
 }
 
@@ -266,9 +270,9 @@ void updateTipShear(AnalysisModel& model) {
 void Solve_Head_Equations(engine::RunContext& ctx, int n) {
   if (n < 1 || n > 5) throw std::out_of_range("head system larger than 5 x 5");
   PileModel& pm = ctx.model.pileModel;
-  auto& F = pm.F;
-  auto& G = pm.G;
-  auto& YG = pm.YG;
+  auto& F = pm.recursion.F;
+  auto& G = pm.recursion.G;
+  auto& YG = pm.recursion.YG;
   for (int c = 1; c < n; ++c) {
     if (std::abs(F[c][c]) < kSmallPivot) stopOnSmallPivot(ctx, c);
     for (int i = c + 1; i <= n; ++i) {

@@ -68,11 +68,25 @@ struct SectionMaxima {
   int shearNode = 0;
 };
 
+// Working arrays of one solution (`RecursionCoefficients`): per node m the
+// recursion y(m) = a(m) y(m-1) - b(m) y(m-2) + c(m) with its diagonal term
+// D(m), and the head system F YG = G (1-based, five unknowns, four for load
+// type 4).
+struct RecursionCoefficients {
+  std::array<double, kNodeCapacity + 1> D{};
+  std::array<double, kNodeCapacity + 1> a{};
+  std::array<double, kNodeCapacity + 1> b{};
+  std::array<double, kNodeCapacity + 1> c{};
+  std::array<std::array<double, 6>, 6> F{};
+  std::array<double, 6> G{};
+  std::array<double, 6> YG{};
+};
+
 struct PileModel {
   // Grid.
-  int N = 0;            // number of nodes (increments + 1)
-  double h = 0.0;       // increment length
-  double length = 0.0;  // pile length the grid was built for
+  int N = 0;                                       // number of nodes (increments + 1)
+  double h = 0.0;                                  // increment length
+  double length = 0.0;                             // pile length the grid was built for
   std::array<PileNode, kNodeCapacity + 1> node{};  // 1..N
 
   // First and last node of each soil layer; 0 means the layer holds no node.
@@ -103,15 +117,8 @@ struct PileModel {
   double headMoment2 = 0.0;  // load type 5: moment at node 2 from one-sided differences
   double headMoment3 = 0.0;  // load type 5: moment at node 3, used again at node 2
 
-  // Recursion coefficients: y(m) = a(m) y(m-1) - b(m) y(m-2) + c(m).
-  std::array<double, kNodeCapacity + 1> D{};
-  std::array<double, kNodeCapacity + 1> a{};
-  std::array<double, kNodeCapacity + 1> b{};
-  std::array<double, kNodeCapacity + 1> c{};
-  // Head system F YG = G, 1-based, five unknowns (four for load type 4).
-  std::array<std::array<double, 6>, 6> F{};
-  std::array<double, 6> G{};
-  std::array<double, 6> YG{};
+  // Working arrays of the last solution.
+  RecursionCoefficients recursion;
 
   // Maxima along the pile (reset by the caller) and per load case and section.
   ResponseMaxima maxima;

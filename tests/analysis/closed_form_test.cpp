@@ -29,7 +29,7 @@ using testing::makeElasticPile;
 constexpr double kPi = std::numbers::pi;
 
 // Long pile: length 12.6 / lambda, 500 increments of 0.025 / lambda.
-constexpr double kEI = 1.0e10;  // lb-in^2
+constexpr double kEI = 1.0e10;        // lb-in^2
 constexpr double kSubgrade = 1000.0;  // lb/in^2
 const double kLambda = std::pow(kSubgrade / (4.0 * kEI), 0.25);
 
@@ -50,8 +50,8 @@ struct ClosedFormCase {
 };
 
 TEST(ClosedForm, LongElasticPileMatchesBeamOnElasticFoundation) {
-  const double H = 10000.0;   // lb
-  const double M = 2.0e6;     // in-lb
+  const double H = 10000.0;  // lb
+  const double M = 2.0e6;    // in-lb
   const double lam = kLambda;
   const double k = kSubgrade;
   auto decay = [lam](double x) { return std::exp(-lam * x); };

@@ -2,6 +2,8 @@
 // properties, distributed loads, sections, soil layers, soil movements and
 // the initial springs.
 
+#include "analysis/pile_model.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/pile_model.h"
 #include "analysis/pile_properties.h"
 #include "engine/run_context.h"
 
@@ -52,10 +53,10 @@ std::unique_ptr<engine::RunContext> makeModel(double length, int increments,
     record.elastic.shape = kShapeCircular;
     record.topDepth = s.top;
     record.bottomDepth = s.bottom;
-    model.pile.stations[2 * n - 1] = {s.top, s.widthTop, s.widthTop, s.inertiaTop, s.modulus,
-                                      s.areaTop};
-    model.pile.stations[2 * n] = {s.bottom, s.widthBottom, s.widthBottom, s.inertiaBottom,
-                                  s.modulus, s.areaBottom};
+    model.pile.stations[2 * n - 1] = {s.top,        s.widthTop, s.widthTop,
+                                      s.inertiaTop, s.modulus,  s.areaTop};
+    model.pile.stations[2 * n] = {s.bottom,        s.widthBottom, s.widthBottom,
+                                  s.inertiaBottom, s.modulus,     s.areaBottom};
   }
   model.soil.numberOfLayers = static_cast<int>(layers.size());
   for (std::size_t j = 0; j < layers.size(); ++j) {
@@ -83,7 +84,8 @@ TEST(NodeGrid, NodesAreEquallySpacedAndTheTipLiesExactlyAtThePileLength) {
   };
   // 360 in with 100 increments: h = 3.6. 12.5 m with 97 increments and
   // 1000 in with 333 increments: (N - 1) h rounds away from L.
-  const Case cases[] = {{360.0, 100, 0.0}, {12.5, 97, 0.0}, {1000.0, 333, 30.0}, {600.0, 500, 10.0}};
+  const Case cases[] = {
+      {360.0, 100, 0.0}, {12.5, 97, 0.0}, {1000.0, 333, 30.0}, {600.0, 500, 10.0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.length) + " / " + std::to_string(c.increments));
     auto ctx = makeUniformPile(c.length, c.increments, c.batterDegrees);
@@ -158,8 +160,8 @@ TEST(NodeSections, ANodeAtASectionBoundaryBelongsToTheUpperSectionButHasTheLower
                        {{0.0, 400.0}});
   setupPileModel(*ctx);
   const PileModel& pm = ctx->model.pileModel;
-  const std::pair<int, int> expected[] = {{1, 1},  {30, 1}, {31, 1},  {32, 2},
-                                          {70, 2}, {71, 2}, {72, 3},  {101, 3}};
+  const std::pair<int, int> expected[] = {{1, 1},  {30, 1}, {31, 1}, {32, 2},
+                                          {70, 2}, {71, 2}, {72, 3}, {101, 3}};
   for (const auto& [node, section] : expected) {
     EXPECT_EQ(pm.node[node].section, section) << "node " << node;
   }
@@ -170,9 +172,10 @@ TEST(NodeSections, ANodeAtASectionBoundaryBelongsToTheUpperSectionButHasTheLower
 }
 
 TEST(NodeSections, ANodeOutsideEverySectionKeepsItsPreviousSection) {
-  auto ctx = makeModel(400.0, 100,
-                       {{0.0, 100.0, 12.0, 12.0, 1.0, 1.0, 1.0}, {100.0, 200.0, 12.0, 12.0, 1.0, 1.0, 1.0}},
-                       {{0.0, 400.0}});
+  auto ctx = makeModel(
+      400.0, 100,
+      {{0.0, 100.0, 12.0, 12.0, 1.0, 1.0, 1.0}, {100.0, 200.0, 12.0, 12.0, 1.0, 1.0, 1.0}},
+      {{0.0, 400.0}});
   placeNodes(ctx->model);
   PileModel& pm = ctx->model.pileModel;
   for (int k = 1; k <= pm.N; ++k) pm.node[k].section = 7;
@@ -207,8 +210,10 @@ TEST(DistributedLoad, AveragesTheLoadOverTheTributaryLengthOfANode) {
       {"profile starts inside the window", {{100.0, 5.0}, {200.0, 5.0}}, 100.8, 5.0 * 2.6 / 3.6},
       {"profile ends inside the window", {{100.0, 5.0}, {200.0, 5.0}}, 200.0, 2.5},
       {"window ends at the first profile depth", {{101.8, 5.0}, {200.0, 5.0}}, 100.0, 0.0},
-      {"step of the load at the node", {{0.0, 1.0}, {180.0, 1.0}, {180.0, 3.0}, {360.0, 3.0}},
-       180.0, 2.0},
+      {"step of the load at the node",
+       {{0.0, 1.0}, {180.0, 1.0}, {180.0, 3.0}, {360.0, 3.0}},
+       180.0,
+       2.0},
       {"single point", {{180.0, 5.0}}, 180.0, 0.0},
   };
   for (const Case& c : cases) {
@@ -364,9 +369,11 @@ TEST(SoilMovements, InterpolatedAlongThePileAndZeroOutsideTheProfile) {
   };
   const Case cases[] = {
       {"linear over the pile", {{0.0, 1.0}, {400.0, 0.0}}, {{1, 1.0}, {26, 0.75}, {101, 0.0}}},
-      {"part of the pile", {{100.0, 2.0}, {200.0, 2.0}},
+      {"part of the pile",
+       {{100.0, 2.0}, {200.0, 2.0}},
        {{25, 0.0}, {26, 2.0}, {51, 2.0}, {52, 0.0}}},
-      {"two points at one depth give their mean there", {{120.0, 1.0}, {120.0, 3.0}, {400.0, 3.0}},
+      {"two points at one depth give their mean there",
+       {{120.0, 1.0}, {120.0, 3.0}, {400.0, 3.0}},
        {{30, 0.0}, {31, 2.0}, {32, 3.0}}},
   };
   for (const Case& c : cases) {

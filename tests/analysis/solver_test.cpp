@@ -2,6 +2,8 @@
 // conditions, repeated solutions, the recursion coefficients, the tip shear,
 // the small-pivot stop, equilibrium of a solved pile and the maxima tables.
 
+#include "analysis/solver.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "analysis/node_response.h"
-#include "analysis/solver.h"
 #include "engine/messages.h"
 #include "pile_fixture.h"
 
@@ -161,11 +162,11 @@ TEST(Solution, ADistributedLoadChangesOnlyTheLoadTermsOfTheRecursion) {
   const PileModel& b = loaded->model.pileModel;
   for (int m = 1; m <= a.N; ++m) {
     SCOPED_TRACE(m);
-    EXPECT_EQ(a.D[m], b.D[m]);
-    EXPECT_EQ(a.a[m], b.a[m]);
-    EXPECT_EQ(a.b[m], b.b[m]);
-    EXPECT_EQ(a.c[m], 0.0);
-    EXPECT_NE(b.c[m], 0.0);
+    EXPECT_EQ(a.recursion.D[m], b.recursion.D[m]);
+    EXPECT_EQ(a.recursion.a[m], b.recursion.a[m]);
+    EXPECT_EQ(a.recursion.b[m], b.recursion.b[m]);
+    EXPECT_EQ(a.recursion.c[m], 0.0);
+    EXPECT_NE(b.recursion.c[m], 0.0);
   }
   EXPECT_EQ(largestMagnitude(deflections(a)), 0.0);
 }
@@ -254,9 +255,9 @@ TEST(HeadSystem, ASmallPivotStopsTheRunWithRuntimeError11) {
                           {0.0, 0.0, 0.0, 1.0, 0.0},
                           {0.0, 0.0, 0.0, 0.0, 1.0}};
   for (int i = 1; i <= 5; ++i) {
-    for (int j = 1; j <= 5; ++j) pm.F[i][j] = F[i - 1][j - 1];
-    pm.G[i] = i;
-    pm.YG[i] = 0.0;
+    for (int j = 1; j <= 5; ++j) pm.recursion.F[i][j] = F[i - 1][j - 1];
+    pm.recursion.G[i] = i;
+    pm.recursion.YG[i] = 0.0;
   }
   EXPECT_THROW(Solve_Head_Equations(*ctx, 5), engine::RunStopped);
   EXPECT_EQ(ctx->model.state.errorCode, 211);
@@ -293,18 +294,18 @@ TEST(HeadSystem, SolvesWithoutRowExchanges) {
   auto ctx = makeElasticPile({.length = 200.0, .increments = 100});
   PileModel& pm = ctx->model.pileModel;
   // A 4 x 4 system with the solution (1, -2, 3, -4).
-  const double F[4][4] = {{4.0, 1.0, 0.0, 2.0}, {1.0, 5.0, 1.0, 0.0},
-                          {0.0, 2.0, 6.0, 1.0}, {1.0, 0.0, 1.0, 7.0}};
+  const double F[4][4] = {
+      {4.0, 1.0, 0.0, 2.0}, {1.0, 5.0, 1.0, 0.0}, {0.0, 2.0, 6.0, 1.0}, {1.0, 0.0, 1.0, 7.0}};
   const double x[4] = {1.0, -2.0, 3.0, -4.0};
   for (int i = 1; i <= 4; ++i) {
-    pm.G[i] = 0.0;
+    pm.recursion.G[i] = 0.0;
     for (int j = 1; j <= 4; ++j) {
-      pm.F[i][j] = F[i - 1][j - 1];
-      pm.G[i] += F[i - 1][j - 1] * x[j - 1];
+      pm.recursion.F[i][j] = F[i - 1][j - 1];
+      pm.recursion.G[i] += F[i - 1][j - 1] * x[j - 1];
     }
   }
   Solve_Head_Equations(*ctx, 4);
-  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(pm.YG[i], x[i - 1], 1e-14) << i;
+  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(pm.recursion.YG[i], x[i - 1], 1e-14) << i;
   EXPECT_EQ(ctx->model.state.errorCode, 0);
 }
 
