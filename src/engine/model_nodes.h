@@ -114,7 +114,7 @@ struct PileModel {
 
   // Values kept from node 1 by Compute_Node_Response.
   double computedHeadSlope = 0.0;
-  double headMoment2 = 0.0;  // load type 5: moment at node 2 from one-sided differences
+  double headMoment2 = 0.0;  // load type 5: moment at node 2 with the head stiffness
   double headMoment3 = 0.0;  // load type 5: moment at node 3, used again at node 2
 
   // Working arrays of the last solution.
