@@ -146,6 +146,20 @@ TEST(Solution, ALinearCaseSolvedTwiceDoesNotChange) {
   EXPECT_EQ(pm.deltaDYmax, 0.0);
 }
 
+TEST(Solution, ADeflectionThatIsNotANumberReachesTheLargestChange) {
+  // The caller stops the run when dYmax is not a number; the largest-change
+  // search must not skip it, wherever along the pile it appears.
+  for (int node : {2, 250, 500}) {
+    SCOPED_TRACE(node);
+    auto ctx = makeElasticPile({.EI = kEI, .Es = kSubgrade}, shearAndMoment(10000.0, 0.0));
+    PileModel& pm = ctx->model.pileModel;
+    pm.node[node].Es = std::nan("");
+    Solve_Pile_Deflections(*ctx, 1);
+    EXPECT_TRUE(std::isnan(pm.dYmax));
+    EXPECT_TRUE(std::isnan(pm.deltaDYmax));
+  }
+}
+
 TEST(Solution, ADistributedLoadChangesOnlyTheLoadTermsOfTheRecursion) {
   const ElasticPile pile{.length = 600.0, .increments = 300, .EI = kEI, .Es = kSubgrade};
   auto unloaded = makeElasticPile(pile, shearAndMoment(0.0, 0.0));
