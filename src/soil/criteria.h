@@ -1,8 +1,9 @@
 // The p-y criteria: one enum and one table. A layer's criterion code (1 to 20)
-// indexes the table; the table gives the key, the display name, the soil class
-// used at layer interfaces and whether the layer counts as rock-like for the
+// indexes the table; the table gives the key, the soil class used at layer
+// interfaces and whether the layer counts as rock-like for the
 // equivalent-depth correction. Dispatch to the routines is one switch
-// (py_framework.cpp).
+// (py_framework.cpp). The keys are those of the model's key table (checked at
+// compile time there); the display names are the report's.
 #pragma once
 
 #include <array>
@@ -50,8 +51,7 @@ enum class SoilClass : int {
 
 struct CriterionInfo {
   Criterion code;
-  std::string_view key;          // eight characters, as the routines compare it
-  std::string_view displayName;  // as printed in the report
+  std::string_view key;  // eight characters, as the routines compare it
   SoilClass soilClass;
   // Layers below a rock-like layer use the depth below the ground surface
   // instead of an equivalent depth.
@@ -61,33 +61,27 @@ struct CriterionInfo {
 inline constexpr int kCriterionCount = 20;
 
 inline constexpr std::array<CriterionInfo, kCriterionCount + 1> kCriterionTable = {{
-    {Criterion::kNone, "", "", SoilClass::kOther, false},
-    {Criterion::kSoftClay, "SoftClay", "Soft Clay", SoilClass::kCohesive, false},
-    {Criterion::kStiffClayFreeWater, "StfClyBW", "Stiff Clay with Free Water",
-     SoilClass::kCohesive, false},
-    {Criterion::kStiffClayNoFreeWater, "StfClyAW", "Stiff Clay w/o Free Water",
-     SoilClass::kCohesive, false},
-    {Criterion::kStiffClayNoFreeWaterK, "StfClyAK", "Stiff Clay w/o Free Water, using k",
-     SoilClass::kCohesive, false},
-    {Criterion::kSandReese, "Sand    ", "Sand (Reese, et al.)", SoilClass::kCohesionless, false},
-    {Criterion::kSandApi, "API Sand", "API Sand", SoilClass::kCohesionless, false},
-    {Criterion::kLiquefiedSand, "Liq Sand", "Liquefied Sand", SoilClass::kCohesionless, false},
-    {Criterion::kWeakRock, "WeakRock", "Weak Rock", SoilClass::kRock, true},
-    {Criterion::kVuggyLimestone, "Vuggy LS", "Vuggy Limestone", SoilClass::kRock, true},
-    {Criterion::kPiedmont, "Piedmont", "Piedmont Residual", SoilClass::kOther, true},
-    {Criterion::kCementedSilt, "Cem Silt", "Cemented Silt", SoilClass::kCohesiveIfStrength,
-     false},
-    {Criterion::kLoess, "KS Loess", "Loess", SoilClass::kCohesionless, false},
-    {Criterion::kElasticSubgrade, "Elast SG", "Elastic Subgrade", SoilClass::kElasticSubgrade,
-     true},
-    {Criterion::kUserPy, "User p-y", "User Input p-y Curves", SoilClass::kUserInput, false},
-    {Criterion::kSoftClayJ, "SoftClyJ", "Soft Clay with User-defined J", SoilClass::kCohesive,
-     false},
-    {Criterion::kMassiveRock, "MassRock", "Massive Rock", SoilClass::kRock, true},
-    {Criterion::kFrozenSoil, "Frz Soil", "Frozen Soil", SoilClass::kOther, false},
-    {Criterion::kUndefined18, "Undefine", "", SoilClass::kOther, false},
-    {Criterion::kUndefined19, "Undefine", "", SoilClass::kOther, false},
-    {Criterion::kUndefined20, "Undefine", "", SoilClass::kOther, false},
+    {Criterion::kNone, "", SoilClass::kOther, false},
+    {Criterion::kSoftClay, "SoftClay", SoilClass::kCohesive, false},
+    {Criterion::kStiffClayFreeWater, "StfClyBW", SoilClass::kCohesive, false},
+    {Criterion::kStiffClayNoFreeWater, "StfClyAW", SoilClass::kCohesive, false},
+    {Criterion::kStiffClayNoFreeWaterK, "StfClyAK", SoilClass::kCohesive, false},
+    {Criterion::kSandReese, "Sand    ", SoilClass::kCohesionless, false},
+    {Criterion::kSandApi, "API Sand", SoilClass::kCohesionless, false},
+    {Criterion::kLiquefiedSand, "Liq Sand", SoilClass::kCohesionless, false},
+    {Criterion::kWeakRock, "WeakRock", SoilClass::kRock, true},
+    {Criterion::kVuggyLimestone, "Vuggy LS", SoilClass::kRock, true},
+    {Criterion::kPiedmont, "Piedmont", SoilClass::kOther, true},
+    {Criterion::kCementedSilt, "Cem Silt", SoilClass::kCohesiveIfStrength, false},
+    {Criterion::kLoess, "KS Loess", SoilClass::kCohesionless, false},
+    {Criterion::kElasticSubgrade, "Elast SG", SoilClass::kElasticSubgrade, true},
+    {Criterion::kUserPy, "User p-y", SoilClass::kUserInput, false},
+    {Criterion::kSoftClayJ, "SoftClyJ", SoilClass::kCohesive, false},
+    {Criterion::kMassiveRock, "MassRock", SoilClass::kRock, true},
+    {Criterion::kFrozenSoil, "Frz Soil", SoilClass::kOther, false},
+    {Criterion::kUndefined18, "Undefine", SoilClass::kOther, false},
+    {Criterion::kUndefined19, "Undefine", SoilClass::kOther, false},
+    {Criterion::kUndefined20, "Undefine", SoilClass::kOther, false},
 }};
 
 // The table row of a criterion code; codes outside 1 to 20 give the empty row 0.

@@ -13,6 +13,17 @@ namespace quarn::soil {
 
 namespace {
 
+// The keys of the criterion table are the model's key table, cut to the
+// eight characters the routines compare.
+constexpr bool keysMatchTheModel() {
+  for (int code = 1; code <= kCriterionCount; ++code) {
+    if (kCriterionTable[code].key != kCriterionKeys[code].substr(0, 8)) return false;
+    if (static_cast<int>(kCriterionTable[code].code) != code) return false;
+  }
+  return true;
+}
+static_assert(keysMatchTheModel());
+
 // Multiplier at x from one column of the modifier table. Outside the table,
 // and for a table of fewer than two rows (no interval to interpolate in, as
 // left by the modifier option without a table), the multiplier is 1.
@@ -145,8 +156,8 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
       break;
   }
   // The readers accept codes 1 to 20 only; anything else is a broken invariant.
-  throw std::logic_error("soil layer " + std::to_string(call.layer) +
-                         " has the criterion code " + std::to_string(code));
+  throw std::logic_error("soil layer " + std::to_string(call.layer) + " has the criterion code " +
+                         std::to_string(code));
 }
 
 void updateSoilModuli(engine::RunContext& ctx) {

@@ -27,12 +27,12 @@ using engine::RunContext;
 struct SoftClayVariant {
   Criterion criterion;
   bool userJ;
-  int inputErrorNoCohesion;      // zero or negative cohesion below the layer's first node
-  int runtimeLimitingModulus;    // limiting modulus not a number
-  int runtimeSecantModulus;      // secant modulus not a number
-  int runtimeNoStrainFactor;     // epsilon-50 missing in general units
+  int inputErrorNoCohesion;    // zero or negative cohesion below the layer's first node
+  int runtimeLimitingModulus;  // limiting modulus not a number
+  int runtimeSecantModulus;    // secant modulus not a number
+  int runtimeNoStrainFactor;   // epsilon-50 missing in general units
   std::string_view codeTextNoCohesion;
-  std::string_view name;         // as the runtime-error texts name the criterion
+  std::string_view name;  // as the runtime-error texts name the criterion
   std::string_view staticTitle;
   std::string_view cyclicTitle;
   std::string_view cohesionProblem;
@@ -227,8 +227,7 @@ void writeCurveBlock(RunContext& ctx, const SoftClayVariant& variant, const Crit
                              angles.effectiveSlopeAngle * kDegreesPerRadian, "degrees");
   report::writeLabelledValue(out, "Equivalent Depth", "F12.3", lengthValue(curve.z), lengthUnit);
   report::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
-  report::writeLabelledValue(out, "Cohesion, c", "F12.3",
-                             feetAndPounds ? point.c * 144.0 : point.c,
+  report::writeLabelledValue(out, "Cohesion, c", "F12.3", feetAndPounds ? point.c * 144.0 : point.c,
                              feetAndPounds ? std::string_view("psf") : labels.stress);
   report::writeLabelledValue(out, "Avg Eff Unit Weight", "F12.5",
                              feetAndPounds ? point.gamma * 1728.0 : point.gamma,

@@ -23,28 +23,28 @@ inline constexpr double kSoftClaySmallDeflection = sp(0.00001f);
 
 // Parameters of one curve, the values at the depth of a node.
 struct SoftClayInput {
-  double c = 0.0;       // undrained shear strength
-  double gamma = 0.0;   // average effective unit weight above the depth
-  double e50 = 0.0;     // strain at half the strength
+  double c = 0.0;      // undrained shear strength
+  double gamma = 0.0;  // average effective unit weight above the depth
+  double e50 = 0.0;    // strain at half the strength
   double J = 0.5;
-  double D = 0.0;       // pile diameter
-  double z = 0.0;       // depth used in the resistance formulas
-  double fs = 1.0;      // sloping-ground factor of the bearing factor
+  double D = 0.0;   // pile diameter
+  double z = 0.0;   // depth used in the resistance formulas
+  double fs = 1.0;  // sloping-ground factor of the bearing factor
   bool cyclic = false;
 };
 
 // The curve at one depth with the quantities the report prints.
 struct SoftClayCurve {
   double y50 = 0.0;
-  double Np = 0.0;       // bearing factor, sloping-ground factor applied
-  double xr = 0.0;       // transition depth 6 D c / (J c + gamma' D)
-  double xrPrime = 0.0;  // max(2.5 D, xr)
+  double Np = 0.0;         // bearing factor, sloping-ground factor applied
+  double xr = 0.0;         // transition depth 6 D c / (J c + gamma' D)
+  double xrPrime = 0.0;    // max(2.5 D, xr)
   double puShallow = 0.0;  // c D Np before the sloping-ground factor
   double puDeep = 0.0;     // 9 c D
   double pu = 0.0;
-  double pc = 0.0;       // cyclic plateau
-  double pcs = 0.0;      // cyclic residual near the surface
-  double k0 = 0.0;       // limiting modulus: tangent at 0.00001 y50
+  double pc = 0.0;   // cyclic plateau
+  double pcs = 0.0;  // cyclic residual near the surface
+  double k0 = 0.0;   // limiting modulus: tangent at 0.00001 y50
   double z = 0.0;
   bool cyclic = false;
 

@@ -47,8 +47,12 @@ void writeToReportAndMessages(RunContext& ctx, std::initializer_list<std::string
   }
 }
 
-std::string es12(double value) { return report::formatScientific(value, 12, 4); }
-std::string f10(double value) { return report::formatFixed(value, 10, 3); }
+std::string es12(double value) {
+  return report::formatScientific(value, 12, 4);
+}
+std::string f10(double value) {
+  return report::formatFixed(value, 10, 3);
+}
 
 // List-directed values of the trace blocks: integers and reals in their
 // shortest form after one blank, logicals as T or F.
@@ -57,21 +61,24 @@ std::string listed(double value) {
   std::snprintf(text, sizeof text, " %.15G", value);
   return text;
 }
-std::string listed(int value) { return " " + std::to_string(value); }
-std::string listed(bool value) { return value ? " T" : " F"; }
+std::string listed(int value) {
+  return " " + std::to_string(value);
+}
+std::string listed(bool value) {
+  return value ? " T" : " F";
+}
 
 [[noreturn]] void stopBelowStrengthData(RunContext& ctx, double x, double deepest) {
-  writeToReportAndMessages(
-      ctx, {"**** Input Data Error No. 5 ****", "",
-            "An error was detected that is related to an incompatibility",
-            "between the input data defining pile embedment depth and soil ",
-            "shear strength values versus depth.", "",
-            "Problem:  The value for a pile station depth is " + es12(x),
-            "This depth is below the deepest extent of the input curve for",
-            "soil shear strength versus depth at " + f10(deepest), "",
-            "Solution:  Please revise the input data by either extending ",
-            "the maximum depth for soil shear strength or shorten the ",
-            "pile to be wholly within the defined soil layers."});
+  writeToReportAndMessages(ctx, {"**** Input Data Error No. 5 ****", "",
+                                 "An error was detected that is related to an incompatibility",
+                                 "between the input data defining pile embedment depth and soil ",
+                                 "shear strength values versus depth.", "",
+                                 "Problem:  The value for a pile station depth is " + es12(x),
+                                 "This depth is below the deepest extent of the input curve for",
+                                 "soil shear strength versus depth at " + f10(deepest), "",
+                                 "Solution:  Please revise the input data by either extending ",
+                                 "the maximum depth for soil shear strength or shorten the ",
+                                 "pile to be wholly within the defined soil layers."});
   engine::stopRun(ctx, "INP00005", engine::kInputErrorBase + 5);
 }
 
@@ -95,24 +102,23 @@ std::string listed(bool value) { return value ? " T" : " F"; }
             "the maximum depth of the soil shear strength data.", "",
             "The value for a pile station depth is " + es12(x),
             "This depth is below the deepest extent of the input data for",
-            "soil shear strength versus depth.", "", "Solution:",
-            "Please revise the input data by either extending the maximum",
+            "soil shear strength versus depth.", "",
+            "Solution:", "Please revise the input data by either extending the maximum",
             "depth for soil shear strength or shorten the pile to correct", "this problem."});
   engine::stopRun(ctx, "INP00003", engine::kInputErrorBase + 3);
 }
 
 [[noreturn]] void stopBelowFrictionAngleData(RunContext& ctx, double x) {
-  writeToReportAndMessages(
-      ctx, {"**** Input Data Error No. 4 ****", "",
-            "An error was detected that is related to an incompatibility",
-            "between the input data defining the embedment of the pile and",
-            "the maximum depth of the soil shear strength data.", "",
-            "Problem:  The value for a pile station depth is " + es12(x),
-            "This depth is below the deepest extent of the input data for",
-            "soil friction angle versus depth.", "",
-            "Solution:  Please revise the input data by either extending ",
-            "the maximum depth for soil friction angle or shorten the ",
-            "pile to correct this problem."});
+  writeToReportAndMessages(ctx, {"**** Input Data Error No. 4 ****", "",
+                                 "An error was detected that is related to an incompatibility",
+                                 "between the input data defining the embedment of the pile and",
+                                 "the maximum depth of the soil shear strength data.", "",
+                                 "Problem:  The value for a pile station depth is " + es12(x),
+                                 "This depth is below the deepest extent of the input data for",
+                                 "soil friction angle versus depth.", "",
+                                 "Solution:  Please revise the input data by either extending ",
+                                 "the maximum depth for soil friction angle or shorten the ",
+                                 "pile to correct this problem."});
   engine::stopRun(ctx, "INP00004", engine::kInputErrorBase + 4);
 }
 
@@ -120,12 +126,11 @@ std::string listed(bool value) { return value ? " T" : " F"; }
   writeToReportAndMessages(
       ctx, {"**** Input Data Error No. 15 ****", "",
             "An error was detected related to an incompatibility between ",
-            "the data defining pile embedment depth and effective unit ",
-            "weights versus depth.", "",
-            "The value for a pile station depth is " + es12(x),
+            "the data defining pile embedment depth and effective unit ", "weights versus depth.",
+            "", "The value for a pile station depth is " + es12(x),
             "This depth is below the deepest extent of the input curve for",
-            "effective unit weight versus depth.", "", "Solution:",
-            "Please revise the input data by either extending the maximum",
+            "effective unit weight versus depth.", "",
+            "Solution:", "Please revise the input data by either extending the maximum",
             "depth for effective unit weight or shorten the length of pile",
             "to be within the range of defined soil properties."});
   engine::stopRun(ctx, "INP00015", engine::kInputErrorBase + 15);
@@ -138,8 +143,8 @@ std::string listed(bool value) { return value ? " T" : " F"; }
             "between the input data defining the embedment of the pile and",
             "the maximum depth of the soil shear strength data.", "",
             "Problem:  The value for a pile station depth is " + es12(x),
-            "This depth is below the deepest extent of the input data for",
-            "RQD versus depth.", "", "Solution:  Revise the input data by either extending the ",
+            "This depth is below the deepest extent of the input data for", "RQD versus depth.", "",
+            "Solution:  Revise the input data by either extending the ",
             "maximum depth for RQD or shorten the pile to correct this ", "problem."});
   engine::stopRun(ctx, "INP00031", engine::kInputErrorBase + 31);
 }
@@ -316,14 +321,15 @@ double averageFromSurface(const Soil& soil, double x, double h, Value value, boo
   double sum = 0.0;
   int j = 2;
   for (; j <= np && profileDepth(soil, j) <= x; ++j) {
-    sum += (value(j) + value(j - 1)) * 0.5 * (profileDepth(soil, j) - profileDepth(soil, j - 1)) / h;
+    sum +=
+        (value(j) + value(j - 1)) * 0.5 * (profileDepth(soil, j) - profileDepth(soil, j - 1)) / h;
   }
   if (j <= np) {
     const double top = profileDepth(soil, j - 1);
     const double span = profileDepth(soil, j) - top;
     if (top < x && span >= kAtPoint) {
-      sum += (2.0 * value(j - 1) + (value(j) - value(j - 1)) / span * (x - top)) * 0.5 *
-             (x - top) / h;
+      sum +=
+          (2.0 * value(j - 1) + (value(j) - value(j - 1)) / span * (x - top)) * 0.5 * (x - top) / h;
     }
   }
   below = np < 2 || x > profileDepth(soil, np);
@@ -332,7 +338,9 @@ double averageFromSurface(const Soil& soil, double x, double h, Value value, boo
 
 }  // namespace
 
-int profilePointCount(const Soil& soil) { return 2 * soil.numberOfLayers; }
+int profilePointCount(const Soil& soil) {
+  return 2 * soil.numberOfLayers;
+}
 
 double profileDepth(const Soil& soil, int j) {
   if (j < 1 || j > profilePointCount(soil)) return j < 1 ? -HUGE_VAL : HUGE_VAL;
@@ -403,8 +411,8 @@ double fn_e50(const AnalysisModel& model, double x) {
   const Soil& soil = model.soil;
   bool below = false;
   return searchProfile(
-      soil, x, [&](int j) { return strainSlot(soil, j); },
-      meanOfGiven(x == model.pile.length), below);
+      soil, x, [&](int j) { return strainSlot(soil, j); }, meanOfGiven(x == model.pile.length),
+      below);
 }
 
 double fn_J(const AnalysisModel& model, double x) {

@@ -30,7 +30,9 @@ struct StrengthAtDepth {
 // Undrained shear strength (uniaxial compressive strength for rock) at x.
 // Input errors 5 and 60, runtime error 30 and the internal error 999.
 StrengthAtDepth lookupStrength(engine::RunContext& ctx, double x);
-inline double fn_c(engine::RunContext& ctx, double x) { return lookupStrength(ctx, x).c; }
+inline double fn_c(engine::RunContext& ctx, double x) {
+  return lookupStrength(ctx, x).c;
+}
 
 // Strain factor epsilon-50 at x (the slot holds k_rm in weak rock layers); 0 below the profile.
 double fn_e50(const AnalysisModel& model, double x);

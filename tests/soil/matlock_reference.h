@@ -13,8 +13,8 @@ struct MatlockClay {
   double gamma;  // average effective unit weight above the depth
   double e50;
   double J;
-  double b;      // pile width
-  double z;      // depth below the ground surface
+  double b;  // pile width
+  double z;  // depth below the ground surface
   bool cyclic;
 };
 
@@ -24,7 +24,9 @@ inline double matlockUltimate(const MatlockClay& s) {
   return std::min(wedge, 9.0 * s.c * s.b);
 }
 
-inline double matlockY50(const MatlockClay& s) { return 2.5 * s.e50 * s.b; }
+inline double matlockY50(const MatlockClay& s) {
+  return 2.5 * s.e50 * s.b;
+}
 
 // Depth where the wedge value reaches 9 c b.
 inline double matlockTransitionDepth(const MatlockClay& s) {

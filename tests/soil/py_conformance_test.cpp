@@ -38,9 +38,9 @@ struct ConformanceCase {
   // Builds a model whose node `node` lies in a layer of the criterion.
   std::function<std::unique_ptr<engine::RunContext>()> build;
   int node;
-  double ultimate;                 // largest resistance of the curve at the node, pm included
-  double scale;                    // a deflection typical of the curve (y50, D/60, ...)
-  std::vector<double> joins;       // deflections where two branches of the curve meet
+  double ultimate;            // largest resistance of the curve at the node, pm included
+  double scale;               // a deflection typical of the curve (y50, D/60, ...)
+  std::vector<double> joins;  // deflections where two branches of the curve meet
 };
 
 // Force of the spring at node i for a deflection d of the pile (soil at rest).
@@ -136,15 +136,16 @@ ConformanceCase softClayCase(const std::string& name, int criterion, double J, b
   return c;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SoftClay, PyConformance,
-    ::testing::Values(softClayCase("SoftClayStaticShallow", 1, 0.5, false, 3),
-                      softClayCase("SoftClayStaticDeep", 1, 0.5, false, 31),
-                      softClayCase("SoftClayCyclicShallow", 1, 0.5, true, 3),
-                      softClayCase("SoftClayCyclicDeep", 1, 0.5, true, 31),
-                      softClayCase("SoftClyJStatic", 15, 0.25, false, 13),
-                      softClayCase("SoftClyJCyclic", 15, 0.25, true, 13)),
-    [](const ::testing::TestParamInfo<ConformanceCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(SoftClay, PyConformance,
+                         ::testing::Values(softClayCase("SoftClayStaticShallow", 1, 0.5, false, 3),
+                                           softClayCase("SoftClayStaticDeep", 1, 0.5, false, 31),
+                                           softClayCase("SoftClayCyclicShallow", 1, 0.5, true, 3),
+                                           softClayCase("SoftClayCyclicDeep", 1, 0.5, true, 31),
+                                           softClayCase("SoftClyJStatic", 15, 0.25, false, 13),
+                                           softClayCase("SoftClyJCyclic", 15, 0.25, true, 13)),
+                         [](const ::testing::TestParamInfo<ConformanceCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace quarn::soil

@@ -50,12 +50,9 @@ TEST(Multipliers, StepInterpolationAndOutsideTheTable) {
     double ym;
   };
   const Case cases[] = {
-      {"above the first point", 1.0, 1.0, 1.0},
-      {"at the first point", 2.0, 0.4, 2.0},
-      {"between the first two", 3.5, 0.7, 1.5},
-      {"at the step: the lower row", 5.0, 0.6, 3.0},
-      {"below the step", 7.5, 0.7, 3.5},
-      {"at the last point", 10.0, 0.8, 4.0},
+      {"above the first point", 1.0, 1.0, 1.0}, {"at the first point", 2.0, 0.4, 2.0},
+      {"between the first two", 3.5, 0.7, 1.5}, {"at the step: the lower row", 5.0, 0.6, 3.0},
+      {"below the step", 7.5, 0.7, 3.5},        {"at the last point", 10.0, 0.8, 4.0},
       {"below the last point", 10.5, 1.0, 1.0},
   };
   for (const Case& c : cases) {
@@ -82,12 +79,12 @@ TEST(TenPointTable, InterpolatesInTheRatioToTheDiameter) {
     double expected;
   };
   const Case cases[] = {
-      {0.0, 2.85},           // first abscissa
-      {0.5, 2.725},          // r = 0.25, halfway between the first two
-      {3.0, 2.0},            // r = 1.5 exactly
-      {9.0, 0.89},           // r = 4.5, in the last interval
-      {10.0, 0.88},          // r = 5, the last point
-      {20.0, 0.88},          // beyond the table: the last value
+      {0.0, 2.85},   // first abscissa
+      {0.5, 2.725},  // r = 0.25, halfway between the first two
+      {3.0, 2.0},    // r = 1.5 exactly
+      {9.0, 0.89},   // r = 4.5, in the last interval
+      {10.0, 0.88},  // r = 5, the last point
+      {20.0, 0.88},  // beyond the table: the last value
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.v);
@@ -109,7 +106,9 @@ std::unique_ptr<engine::RunContext> uniformClay() {
   return ctx;
 }
 
-MatlockClay clayAt(double z) { return {30.0, 9.0, 0.01, 0.5, 0.8, z, false}; }
+MatlockClay clayAt(double z) {
+  return {30.0, 9.0, 0.01, 0.5, 0.8, z, false};
+}
 
 TEST(SecantModulus, MultipliersScaleResistanceAndDeflection) {
   auto ctx = uniformClay();
@@ -160,12 +159,12 @@ TEST(LayerSweep, CountsRockLayersAndSkipsLayersWithoutNodes) {
     setValue(layer.unitWeight, 9.0, 9.0);
     setValue(layer.epsilon50, 0.01, 0.01);
   };
-  clay(0.0, 2.1);                          // 1
-  addLayer(model, kWeakRock, 2.1, 2.2);    // 2: too thin for a node
-  clay(2.2, 4.0);                          // 3
-  addLayer(model, kWeakRock, 4.0, 6.0);    // 4
-  clay(6.0, 8.0);                          // 5
-  addLayer(model, kUserPy, 8.0, 10.0);     // 6
+  clay(0.0, 2.1);                        // 1
+  addLayer(model, kWeakRock, 2.1, 2.2);  // 2: too thin for a node
+  clay(2.2, 4.0);                        // 3
+  addLayer(model, kWeakRock, 4.0, 6.0);  // 4
+  clay(6.0, 8.0);                        // 5
+  addLayer(model, kUserPy, 8.0, 10.0);   // 6
   setUniformPile(model, 10.0, 0.8);
   placeVerticalNodes(model, 20);
   ASSERT_EQ(model.pileModel.i_TopNodeInLayer[2], 0);

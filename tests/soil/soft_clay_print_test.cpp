@@ -24,7 +24,7 @@ std::string labelled(const std::string& label, const std::string& value,
                      const std::string& unit = "") {
   std::string line = label + std::string(55 - label.size(), ' ') + "= " + value;
   if (!unit.empty()) line += " " + unit;
-  return line + "\n";
+  return line;
 }
 
 std::string lines(const std::vector<std::string>& rows) {
@@ -50,49 +50,51 @@ TEST(SoftClayPrint, StaticCurveInSiUnits) {
   const double depths[] = {0.0, 2.0};
   printPyCurves(*ctx, 1, 1, 1, depths);
 
-  const std::string expected =
-      "\n\n"
-      "p-y Curve Computed Using the Soft Clay Criteria for Static Loading Conditions\n"
-      "\n" +
-      labelled("Soil Layer Number", "           1") +
-      labelled("Depth below pile head", "       2.000", "m  ") +
-      labelled("Depth below ground surface", "       2.000", "m  ") +
-      labelled("Ground Slope Angle", "       0.000", "degrees") +
-      labelled("Pile Batter", "       0.000", "degrees") +
-      labelled("Effective Slope", "       0.000", "degrees") +
-      labelled("Equivalent Depth", "       2.000", "m  ") +
-      labelled("Pile Diameter", "       0.500", "m  ") +
-      labelled("Cohesion, c", "      24.000", "kPa ") +
-      labelled("Avg Eff Unit Weight", "     8.00000", "kN/m3") +
-      labelled("Epsilon50 parameter", "     0.01000") +
-      labelled("Transition Depth Xr", "       4.500", "m  ") +
-      labelled("pu_s", "      68.000", "kN/m ") +
-      labelled("pu_d", "     108.000", "kN/m ") +
-      labelled("Y50", "     0.01250", "m  ") +
-      labelled("p-multiplier", "     1.00000") +
-      labelled("y-multiplier", "     1.00000") +
-      labelled("Sloping Ground Factor", "       1.000") +
-      labelled("pu_static", "      68.000", "kN/m ") +
-      lines({"",
-             "     y, m               p, kN/m ",
-             "----------------    -----------------",
-             "         0.0000           0.0000",
-             "      0.0006250         12.52571",
-             "        0.00156         17.00000",
-             "        0.00313         21.41866",
-             "        0.00469         24.51824",
-             "        0.00625         26.98582",
-             "        0.01250         34.00000",
-             "        0.01875         38.92028",
-             "        0.02500         42.83732",
-             "        0.03125         46.14510",
-             "        0.03750         49.03649",
-             "        0.05000         53.97164",
-             "        0.06250         58.13918",
-             "        0.07500         61.78210",
-             "        0.08750         65.03966",
-             "        0.10000         68.00000",
-             "        0.10625         68.00000"});
+  const std::string expected = lines({
+      "",
+      "",
+      "p-y Curve Computed Using the Soft Clay Criteria for Static Loading Conditions",
+      "",
+      labelled("Soil Layer Number", "           1"),
+      labelled("Depth below pile head", "       2.000", "m  "),
+      labelled("Depth below ground surface", "       2.000", "m  "),
+      labelled("Ground Slope Angle", "       0.000", "degrees"),
+      labelled("Pile Batter", "       0.000", "degrees"),
+      labelled("Effective Slope", "       0.000", "degrees"),
+      labelled("Equivalent Depth", "       2.000", "m  "),
+      labelled("Pile Diameter", "       0.500", "m  "),
+      labelled("Cohesion, c", "      24.000", "kPa "),
+      labelled("Avg Eff Unit Weight", "     8.00000", "kN/m3"),
+      labelled("Epsilon50 parameter", "     0.01000"),
+      labelled("Transition Depth Xr", "       4.500", "m  "),
+      labelled("pu_s", "      68.000", "kN/m "),
+      labelled("pu_d", "     108.000", "kN/m "),
+      labelled("Y50", "     0.01250", "m  "),
+      labelled("p-multiplier", "     1.00000"),
+      labelled("y-multiplier", "     1.00000"),
+      labelled("Sloping Ground Factor", "       1.000"),
+      labelled("pu_static", "      68.000", "kN/m "),
+      "",
+      "     y, m               p, kN/m ",
+      "----------------    -----------------",
+      "         0.0000           0.0000",
+      "      0.0006250         12.52571",
+      "        0.00156         17.00000",
+      "        0.00313         21.41866",
+      "        0.00469         24.51824",
+      "        0.00625         26.98582",
+      "        0.01250         34.00000",
+      "        0.01875         38.92028",
+      "        0.02500         42.83732",
+      "        0.03125         46.14510",
+      "        0.03750         49.03649",
+      "        0.05000         53.97164",
+      "        0.06250         58.13918",
+      "        0.07500         61.78210",
+      "        0.08750         65.03966",
+      "        0.10000         68.00000",
+      "        0.10625         68.00000",
+  });
   EXPECT_EQ(ctx->report.text(), expected);
 
   // The plot records carry the same points with eight digits; at 8 y50 the
@@ -152,52 +154,54 @@ TEST(SoftClayPrint, CyclicCurveWithJInUsCustomaryUnits) {
   const double depths[] = {0.0, 30.0, 60.0};
   printPyCurves(*ctx, 1, 2, 2, depths);
 
-  const std::string expected =
-      "\n\n"
-      "p-y Curve Computed Using the Soft Clay Criteria with J for Cyclic Loading Conditions\n"
-      "\n" +
-      labelled("Soil Layer Number", "           1") +
-      labelled("Depth below pile head", "       5.000", "ft") +
-      labelled("Depth below ground surface", "       5.000", "ft") +
-      labelled("Ground Slope Angle", "      10.000", "degrees") +
-      labelled("Pile Batter", "       0.000", "degrees") +
-      labelled("Effective Slope", "      10.000", "degrees") +
-      labelled("Equivalent Depth", "       5.000", "ft") +
-      labelled("Pile Diameter", "      24.000", "in ") +
-      labelled("Cohesion, c", "     500.000", "psf") +
-      labelled("Avg Eff Unit Weight", "   110.00000", "pcf  ") +
-      labelled("Epsilon50 parameter", "     0.01000") +
-      labelled("J parameter", "       0.250") +
-      labelled("Transition Depth Xr", "      17.391", "ft") +
-      labelled("pu_s", "     393.750", "lb/in") +
-      labelled("pu_d", "     750.000", "lb/in") +
-      labelled("y_50", "     0.60000", "in ") +
-      labelled("p-multiplier", "     1.00000") +
-      labelled("y-multiplier", "     1.00000") +
-      labelled("Number of cycles of loading", "        100.") +
-      labelled("Sloping Ground Factor", "       0.850") +
-      labelled("pu_static", "     334.728", "lb/in") +
-      labelled("pu_cyclic", "     241.381", "lb/in") +
-      lines({"",
-             "     y, in              p, lb/in",
-             "----------------    -----------------",
-             "         0.0000           0.0000",
-             "        0.03000         61.65749",
-             "        0.06000         77.68357",
-             "        0.12000         97.87516",
-             "        0.18000        112.03910",
-             "        0.24000        123.31498",
-             "        0.30000        132.83704",
-             "        0.36000        141.16042",
-             "        0.48000        155.36714",
-             "        0.60000        167.36418",
-             "        0.90000        191.58416",
-             "        1.20000        210.86565",
-             "        1.50000        227.14814",
-             "        1.80000        241.38092",
-             "        5.40000        155.38896",
-             "        9.00000         69.39701",
-             "        9.60000         69.39701"});
+  const std::string expected = lines({
+      "",
+      "",
+      "p-y Curve Computed Using the Soft Clay Criteria with J for Cyclic Loading Conditions",
+      "",
+      labelled("Soil Layer Number", "           1"),
+      labelled("Depth below pile head", "       5.000", "ft"),
+      labelled("Depth below ground surface", "       5.000", "ft"),
+      labelled("Ground Slope Angle", "      10.000", "degrees"),
+      labelled("Pile Batter", "       0.000", "degrees"),
+      labelled("Effective Slope", "      10.000", "degrees"),
+      labelled("Equivalent Depth", "       5.000", "ft"),
+      labelled("Pile Diameter", "      24.000", "in "),
+      labelled("Cohesion, c", "     500.000", "psf"),
+      labelled("Avg Eff Unit Weight", "   110.00000", "pcf  "),
+      labelled("Epsilon50 parameter", "     0.01000"),
+      labelled("J parameter", "       0.250"),
+      labelled("Transition Depth Xr", "      17.391", "ft"),
+      labelled("pu_s", "     393.750", "lb/in"),
+      labelled("pu_d", "     750.000", "lb/in"),
+      labelled("y_50", "     0.60000", "in "),
+      labelled("p-multiplier", "     1.00000"),
+      labelled("y-multiplier", "     1.00000"),
+      labelled("Number of cycles of loading", "        100."),
+      labelled("Sloping Ground Factor", "       0.850"),
+      labelled("pu_static", "     334.728", "lb/in"),
+      labelled("pu_cyclic", "     241.381", "lb/in"),
+      "",
+      "     y, in              p, lb/in",
+      "----------------    -----------------",
+      "         0.0000           0.0000",
+      "        0.03000         61.65749",
+      "        0.06000         77.68357",
+      "        0.12000         97.87516",
+      "        0.18000        112.03910",
+      "        0.24000        123.31498",
+      "        0.30000        132.83704",
+      "        0.36000        141.16042",
+      "        0.48000        155.36714",
+      "        0.60000        167.36418",
+      "        0.90000        191.58416",
+      "        1.20000        210.86565",
+      "        1.50000        227.14814",
+      "        1.80000        241.38092",
+      "        5.40000        155.38896",
+      "        9.00000         69.39701",
+      "        9.60000         69.39701",
+  });
   EXPECT_EQ(ctx->report.text(), expected);
 
   const std::string blanks50(50, ' ');

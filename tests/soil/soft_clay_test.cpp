@@ -167,10 +167,10 @@ TEST(SoftClay, SlopingGroundFactor) {
     double expected;
   };
   const Case cases[] = {
-      {0.0, 0.05, 1.0},                                   // level ground
+      {0.0, 0.05, 1.0},  // level ground
       {0.0, -0.05, 1.0},
-      {t, 0.0, 1.0},                                      // no deflection
-      {t, 0.05, 1.0 / (std::tan(t) + 1.0)},               // deflection and slope alike
+      {t, 0.0, 1.0},                         // no deflection
+      {t, 0.05, 1.0 / (std::tan(t) + 1.0)},  // deflection and slope alike
       {-t, -0.05, 1.0 / (std::tan(t) + 1.0)},
       {t, -0.05, std::cos(t) * 0.7071067690849304 / std::cos(t + M_PI / 4.0)},
       {-t, 0.05, std::cos(t) * 0.7071067690849304 / std::cos(t + M_PI / 4.0)},
@@ -286,11 +286,12 @@ TEST(SoftClay, ZeroStrengthBelowTheFirstNodeIsAnInputError) {
         "Layer no. = 1, Node no. = 21, Top node in layer = 1, Elevation =     10.000, c(x) =      "
         "0.000";
     EXPECT_EQ(ctx->messages.text(), block + "\n");
-    EXPECT_EQ(ctx->report.text(), block +
-                                      ", Pile length =     20.000\n"
-                                      ", ITOP = 1, IBOT = 41\n"
-                                      "\n\nQuarn ended prematurely due to input error number INP000" +
-                                      number + "\n");
+    EXPECT_EQ(ctx->report.text(),
+              block +
+                  ", Pile length =     20.000\n"
+                  ", ITOP = 1, IBOT = 41\n"
+                  "\n\nQuarn ended prematurely due to input error number INP000" +
+                  number + "\n");
   }
 }
 

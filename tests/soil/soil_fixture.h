@@ -36,7 +36,9 @@ inline SoilLayer& addLayer(AnalysisModel& model, int criterion, double top, doub
   return layer;
 }
 
-inline void setValue(LayerValue& value, double top, double bottom) { value = {top, bottom}; }
+inline void setValue(LayerValue& value, double top, double bottom) {
+  value = {top, bottom};
+}
 
 // One section of constant width from the head to the tip.
 inline void setUniformPile(AnalysisModel& model, double length, double diameter) {

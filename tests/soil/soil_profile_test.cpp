@@ -96,8 +96,8 @@ struct QueryCase {
   Query query;
   int criterion;
   LayerValue SoilLayer::*slot;  // where the layer holds the value
-  double upper;  // bottom value of the upper layer
-  double lower;  // top value of the lower layer
+  double upper;                 // bottom value of the upper layer
+  double lower;                 // top value of the lower layer
   double pileLength;
   double expected;
 };
@@ -120,21 +120,27 @@ double runQuery(engine::RunContext& ctx, Query query, double x) {
 
 TEST(SoilProfile, EachQueryHasItsInterfaceRule) {
   const QueryCase cases[] = {
-      {"phi: upper not given", Query::kPhi, kSand, &SoilLayer::frictionAngle, 0.0, 30.0, 10.0, 30.0},
-      {"phi: lower not given", Query::kPhi, kSand, &SoilLayer::frictionAngle, 30.0, 0.0, 10.0, 30.0},
+      {"phi: upper not given", Query::kPhi, kSand, &SoilLayer::frictionAngle, 0.0, 30.0, 10.0,
+       30.0},
+      {"phi: lower not given", Query::kPhi, kSand, &SoilLayer::frictionAngle, 30.0, 0.0, 10.0,
+       30.0},
       {"phi: both given", Query::kPhi, kSand, &SoilLayer::frictionAngle, 30.0, 36.0, 10.0, 33.0},
       {"phi: at the tip", Query::kPhi, kSand, &SoilLayer::frictionAngle, 30.0, 36.0, 5.0, 30.0},
       {"e50: both given", Query::kE50, kSoftClay, &SoilLayer::epsilon50, 0.01, 0.02, 10.0, 0.015},
-      {"e50: upper not given", Query::kE50, kSoftClay, &SoilLayer::epsilon50, 0.0, 0.02, 10.0, 0.02},
+      {"e50: upper not given", Query::kE50, kSoftClay, &SoilLayer::epsilon50, 0.0, 0.02, 10.0,
+       0.02},
       {"e50: at the tip", Query::kE50, kSoftClay, &SoilLayer::epsilon50, 0.01, 0.02, 5.0, 0.01},
       {"e50: none given", Query::kE50, kSoftClay, &SoilLayer::epsilon50, 0.0, 0.0, 10.0, 0.0},
-      {"e50 slot of weak rock holds k_rm", Query::kE50, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001, 10.0, 0.0003},
+      {"e50 slot of weak rock holds k_rm", Query::kE50, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001,
+       10.0, 0.0003},
       {"J: both given", Query::kJ, kSoftClay, &SoilLayer::jFactor, 0.5, 0.25, 10.0, 0.375},
       {"RQD: both given", Query::kRqd, kWeakRock, &SoilLayer::rqd, 50.0, 70.0, 10.0, 60.0},
       {"RQD: no tip exception", Query::kRqd, kWeakRock, &SoilLayer::rqd, 50.0, 70.0, 5.0, 60.0},
       {"RQD: upper not given", Query::kRqd, kWeakRock, &SoilLayer::rqd, 0.0, 70.0, 10.0, 70.0},
-      {"k_rm: the lower layer's", Query::kKrm, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001, 10.0, 0.0001},
-      {"k_rm: at the tip the upper", Query::kKrm, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001, 5.0, 0.0005},
+      {"k_rm: the lower layer's", Query::kKrm, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001, 10.0,
+       0.0001},
+      {"k_rm: at the tip the upper", Query::kKrm, kWeakRock, &SoilLayer::krm, 0.0005, 0.0001, 5.0,
+       0.0005},
   };
   for (const QueryCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -216,14 +222,13 @@ void oneClayLayer(AnalysisModel& model) {
 TEST(SoilProfile, EachQueryErrorStopsTheRunWithItsBlock) {
   const ErrorCase cases[] = {
       {"average strength below the profile", oneClayLayer,
-       [](engine::RunContext& ctx) { fn_CAvg(ctx, 15.0); }, 103,
-       "**** Input Data Error No. 3 ****", true},
-      {"friction angle below the profile", oneClayLayer,
-       [](engine::RunContext& ctx) { fn_phi(ctx, 15.0); }, 104,
-       "**** Input Data Error No. 4 ****", true},
-      {"strength below the profile", oneClayLayer,
-       [](engine::RunContext& ctx) { fn_c(ctx, 15.0); }, 105, "**** Input Data Error No. 5 ****",
+       [](engine::RunContext& ctx) { fn_CAvg(ctx, 15.0); }, 103, "**** Input Data Error No. 3 ****",
        true},
+      {"friction angle below the profile", oneClayLayer,
+       [](engine::RunContext& ctx) { fn_phi(ctx, 15.0); }, 104, "**** Input Data Error No. 4 ****",
+       true},
+      {"strength below the profile", oneClayLayer, [](engine::RunContext& ctx) { fn_c(ctx, 15.0); },
+       105, "**** Input Data Error No. 5 ****", true},
       {"unit weight below the profile", oneClayLayer,
        [](engine::RunContext& ctx) { fn_GammaAvg(ctx, 15.0); }, 115,
        "**** Input Data Error No. 15 ****", true},
@@ -234,16 +239,16 @@ TEST(SoilProfile, EachQueryErrorStopsTheRunWithItsBlock) {
          oneClayLayer(model);
          setValue(model.soil.layers[1].rqd, 50.0, 150.0);
        },
-       [](engine::RunContext& ctx) { fn_RQD(ctx, 9.0); }, 149,
-       "**** Input Data Error No. 49 ****", true},
+       [](engine::RunContext& ctx) { fn_RQD(ctx, 9.0); }, 149, "**** Input Data Error No. 49 ****",
+       true},
       {"layer without thickness",
        [](AnalysisModel& model) {
          addLayer(model, kSoftClay, 0.0, 0.0);
          setValue(addLayer(model, kSoftClay, 0.0, 10.0).cohesion, 10.0, 10.0);
          model.pile.length = 10.0;
        },
-       [](engine::RunContext& ctx) { fn_c(ctx, -1.0); }, 160,
-       "**** Input Data Error No. 60 ****", true},
+       [](engine::RunContext& ctx) { fn_c(ctx, -1.0); }, 160, "**** Input Data Error No. 60 ****",
+       true},
       {"Piedmont soil against clay",
        [](AnalysisModel& model) {
          setValue(addLayer(model, kPiedmont, 0.0, 5.0).cohesion, 1.0, 1.0);
