@@ -159,12 +159,12 @@ void readUnits(RunContext& ctx) {
   engine::stopOnUnrecognisedLine(ctx, line);
 }
 
-bool readYesNo(RunContext& ctx, const YesNoLine& spec) {
+bool readYesNo(RunContext& ctx, const YesNoLine& option) {
   const std::string line = readTextLine(ctx);
-  const std::string name(spec.name);
+  const std::string name(option.name);
   if (matchesKeyword(line, name + " YES")) return true;
   if (matchesKeyword(line, name + " NO")) return false;
-  stopOnUnrecognisedCommand(ctx, spec.error, spec.emptyLineBefore, spec.emptyLineAfter);
+  stopOnUnrecognisedCommand(ctx, option.error, option.emptyLineBefore, option.emptyLineAfter);
 }
 
 // Line 8, in fixed columns: 1 to 8 ignored, 9 to 14 "CYCLIC" or "STATIC",
