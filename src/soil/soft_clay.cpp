@@ -307,7 +307,7 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
     point.at = callPoint(model, call, i);
     const double x = point.at.depth;
 
-    // 1. Properties.
+    // Pile and soil properties at the depth.
     point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
     const StrengthAtDepth strength = lookupStrength(ctx, x);
     point.c = strength.c;
@@ -316,20 +316,20 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
     point.pm = fn_pMult(model.tables.multipliers, point.at.x);
     point.ym = fn_yMult(model.tables.multipliers, point.at.x);
 
-    // 2. A strength beyond the criterion's range, away from layer interfaces.
+    // A strength beyond the criterion's range, away from layer interfaces.
     if (!strength.atInterface) checkStrength(model, point.c);
 
-    // 3. Strain factor, with the internal default when none was given.
+    // Strain factor, with the internal default when none was given.
     point.e50 = fn_e50(model, x);
     if (point.e50 <= 0.0) {
       point.e50 = defaultEpsilon50(point.c, model.options.IUNITS);
       if (point.e50 <= 0.0) engine::stopOnRuntimeError(ctx, variant.runtimeNoStrainFactor);
     }
 
-    // 5. Strength below the first node of the layer must be positive.
+    // Strength below the first node of the layer must be positive.
     if (i > call.NodeFirst && point.c < 1e-10) stopOnMissingCohesion(ctx, variant, call, point);
 
-    // 6. to 11. The curve.
+    // The curve at this depth.
     if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
     const double theta = model.tables.batter.effectiveSlopeAngle;
     point.fs = softClaySlopeFactor(theta, signedDeflection(model, call, i));
@@ -345,7 +345,7 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
     point.curve = makeSoftClayCurve(input);
     const SoftClayCurve& curve = point.curve;
 
-    // 12. Integral of the ultimate resistance over the layer (layered soil).
+    // Integral of the ultimate resistance over the layer (layered soil).
     if (i > call.NodeFirst) {
       if (cyclic) {
         F += (pcPrev + curve.pc) * h / 2.0;
@@ -369,7 +369,7 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
       continue;
     }
 
-    // 13. and 14. The modulus at the node's deflection relative to the soil.
+    // The modulus at the node's deflection relative to the soil.
     const double y = relativeDeflection(model, i, point.ym);
     if (curve.belowSmallDeflectionLimit(y)) {
       // Not a number, or infinite (no finite spring either), stops the run.
