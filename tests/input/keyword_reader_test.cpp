@@ -261,5 +261,38 @@ TEST(AxialThrusts, AreBuiltAfterEnd) {
   }
 }
 
+// The example inputs read through the whole keyword loop: the list comes
+// from their load cases (pounds, US customary) or LRFD load groups (kN, SI).
+TEST(AxialThrusts, AreBuiltFromTheLoadsOfTheExampleInputs) {
+  struct Case {
+    const char* file;
+    std::vector<double> expected;
+  };
+  const std::vector<Case> cases = {
+      {"soft-clay-pipe-pile.qin", {50.0}},                   // 50000 lbs twice
+      {"cased-drilled-shaft-clay-over-sand.qin", {200.0}},   // 200000 lbs three times
+      {"prestressed-square-pile-lrfd-si.qin", {0.0, 200.0, 600.0}},  // groups 600, 200, 0 kN
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    auto ctx = engine::makeRunContext();
+    initializeModel(ctx->model, "test");
+    ctx->report.captureInMemory();
+    ctx->messages.captureInMemory();
+    ctx->input.openText(readFile(std::string(QUARN_SOURCE_DIR) + "/examples/" + c.file));
+    ASSERT_EQ(readFormatTag(ctx->input), "QUARNX6");
+    try {
+      readKeywordInput(*ctx);
+    } catch (const engine::RunStopped&) {
+      FAIL() << ctx->report.text();
+    }
+    const Loads& loads = ctx->model.loads;
+    ASSERT_EQ(loads.numberOfAxialThrusts, static_cast<int>(c.expected.size()));
+    for (std::size_t i = 0; i < c.expected.size(); ++i) {
+      EXPECT_DOUBLE_EQ(loads.axialThrusts[i + 1], c.expected[i]);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quarn::input
