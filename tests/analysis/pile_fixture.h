@@ -22,7 +22,7 @@ struct ElasticPile {
 // One elastic section (circular) over the whole length, one soil layer, the
 // ground surface at the head, the nodes placed and every node given the soil
 // modulus; load case 1 started with the head condition.
-inline std::unique_ptr<engine::RunContext> makeElasticPile(const ElasticPile& spec,
+inline std::unique_ptr<engine::RunContext> makeElasticPile(const ElasticPile& pile,
                                                            const HeadCondition& head = {}) {
   auto ctx = engine::makeRunContext();
   ctx->report.captureInMemory();
@@ -30,32 +30,32 @@ inline std::unique_ptr<engine::RunContext> makeElasticPile(const ElasticPile& sp
   ctx->plot.captureInMemory();
   ctx->console.captureInMemory();
   AnalysisModel& model = ctx->model;
-  model.options.numberOfIncrements = spec.increments;
-  model.pile.length = spec.length;
+  model.options.numberOfIncrements = pile.increments;
+  model.pile.length = pile.length;
   model.pile.numberOfSections = 1;
   PileSection& section = model.pile.sections[1];
   section.type = kSectionElastic;
   section.elastic.shape = kShapeCircular;
-  section.length = spec.length;
+  section.length = pile.length;
   section.topDepth = 0.0;
-  section.bottomDepth = spec.length;
+  section.bottomDepth = pile.length;
   model.pile.numberOfStations = 2;
   const double modulus = 29.0e6;
   for (int s = 1; s <= 2; ++s) {
     PropertyStation& station = model.pile.stations[s];
-    station.depth = s == 1 ? 0.0 : spec.length;
-    station.width = spec.width;
-    station.width2 = spec.width;
+    station.depth = s == 1 ? 0.0 : pile.length;
+    station.width = pile.width;
+    station.width2 = pile.width;
     station.modulus = modulus;
-    station.inertia = spec.EI / modulus;
-    station.area = spec.area;
+    station.inertia = pile.EI / modulus;
+    station.area = pile.area;
   }
   model.soil.numberOfLayers = 1;
   model.soil.layers[1].criterion = 13;  // elastic subgrade
   model.soil.layers[1].top = 0.0;
-  model.soil.layers[1].bottom = spec.length;
+  model.soil.layers[1].bottom = pile.length;
   setupPileModel(*ctx);
-  for (int k = 1; k <= model.pileModel.N; ++k) model.pileModel.node[k].Es = spec.Es;
+  for (int k = 1; k <= model.pileModel.N; ++k) model.pileModel.node[k].Es = pile.Es;
   startLoadCase(model.pileModel, 1, head);
   return ctx;
 }
