@@ -297,6 +297,20 @@ TEST(SectionsReader, AccumulatesSectionLengthsIntoDepths) {
             "Reading section properties for Section 3\n");
 }
 
+TEST(SectionsReader, UsCustomaryDepthsAreConvertedToInchesOnce) {
+  ReaderResult r = runReader(readSections, threePipeSections());
+  ASSERT_FALSE(r.stopped);
+  AnalysisModel& model = r.ctx->model;
+  convertUsCustomary(model);
+  convertUsCustomary(model);  // a second request changes nothing
+  EXPECT_DOUBLE_EQ(model.pile.length, 720.0);
+  EXPECT_DOUBLE_EQ(model.pile.sections[3].topDepth, 360.0);
+  EXPECT_DOUBLE_EQ(model.pile.sectionBoundaryDepths[4], 720.0);
+  EXPECT_DOUBLE_EQ(model.pile.stations[4].depth, 360.0);
+  EXPECT_DOUBLE_EQ(model.pile.stations[6].depth, 720.0);
+  EXPECT_DOUBLE_EQ(model.pile.stations[6].width, 24.0);  // dimensions are entered in inches
+}
+
 TEST(SectionsReader, SignOfTypeThreeSelectsFilledOrVoidCore) {
   struct Case {
     const char* typeCode;
