@@ -9,6 +9,7 @@ void initializeModel(AnalysisModel& model, std::string_view version) {
   model.layerCorrection.fill(-10000.0);
   model.layering = LayeredSoilState{};
   model.options = Options{};
+  model.results = CaseResults{};
 }
 
 void setUnitLabels(AnalysisModel& model) {

@@ -10,6 +10,7 @@
 #include "engine/model_input.h"
 #include "engine/model_nodes.h"
 #include "engine/model_options.h"
+#include "engine/model_results.h"
 
 namespace quarn {
 
@@ -89,6 +90,9 @@ struct AnalysisModel {
 
   // Node grid of the finite-difference pile model and the state of its solution.
   PileModel pileModel;
+
+  // Pile-head values and maxima of every reported load case.
+  CaseResults results;
 };
 
 // Sets the initial state of a run: error and warning state cleared, constants

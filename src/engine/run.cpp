@@ -7,6 +7,8 @@
 #include "engine/header.h"
 #include "engine/messages.h"
 #include "engine/run_files.h"
+#include "analysis/load_cases.h"
+#include "analysis/pile_model.h"
 #include "input/keyword_reader.h"
 #include "report/plot_records.h"
 
@@ -24,8 +26,25 @@ void readInput(RunContext& ctx) {
   }
 }
 
-// Steps of a run after the file names are known. Each step that finds an
-// error throws RunStopped after recording it; the caller finishes the run.
+// Bending stiffness only: the section analysis is the whole run.
+void analyseSectionsOnly(RunContext& ctx) {
+  report::writePlotLine2(ctx.plot, ctx.model.pile.numberOfSections);
+  analysis::stopOnUnsupported(ctx, "The moment-curvature analysis of the pile sections");
+}
+
+// Layer tops follow from the layer above; the nodes are placed on the pile.
+void preparePileModel(RunContext& ctx) {
+  AnalysisModel& model = ctx.model;
+  Soil& soil = model.soil;
+  if (soil.numberOfLayers >= 1) soil.layers[1].top = model.pile.groundSurfaceDepth;
+  for (int j = 2; j <= soil.numberOfLayers; ++j) soil.layers[j].top = soil.layers[j - 1].bottom;
+  report::writePlotLine2(ctx.plot, model.pile.numberOfSections);
+  analysis::placeNodes(model);
+}
+
+// The steps of a run after the file names are known, in their order. Each
+// step that finds an error records it and throws RunStopped; the caller
+// finishes the run.
 void analyse(RunContext& ctx) {
   AnalysisModel& model = ctx.model;
   openRunFiles(ctx);
@@ -41,9 +60,13 @@ void analyse(RunContext& ctx) {
   report::writePlotLine1(ctx.plot, model.options.ICOM, model.options.IUNITS, model.options.KYL,
                          model.options.computeKmatrix);
   convertUsCustomary(model);
-  // Every run that gets past the conversion analyses its sections next, and
-  // the plot file announces them (bending-stiffness-only and full runs alike).
-  report::writePlotLine2(ctx.plot, model.pile.numberOfSections);
+  if (model.options.ICOM == kAnalysisEiOnly) {
+    analyseSectionsOnly(ctx);
+    return;
+  }
+  preparePileModel(ctx);
+  analysis::checkAnalysisSupported(ctx);
+  analysis::Analyze_Load_Cases(ctx);
 }
 
 // Runs the steps, turning every way out into a finished run and a return value.

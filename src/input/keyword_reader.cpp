@@ -114,6 +114,18 @@ void readKeywordInput(RunContext& ctx) {
   }
 
   AnalysisModel& model = ctx.model;
+  // Every analysis needs the unit system and the solution controls.
+  if (model.options.IUNITS == 0) {
+    for (engine::Channel* channel : {&ctx.report, &ctx.messages}) {
+      channel->emptyLines(2);
+      channel->line("***** INPUT ERROR *****");
+      channel->endLine();
+      channel->line("The input data file reached END without an OPTIONS section.");
+      channel->line("The OPTIONS section gives the unit system and the solution controls of every analysis.");
+      channel->emptyLines(2);
+    }
+    engine::stopRun(ctx, "INP00099", engine::kInputErrorBase + 99);
+  }
   // With interaction diagrams the section analysis takes its forces from
   // AXIAL THRUST LOADS as read; without sections there is nothing to analyse.
   if (model.options.computeInteraction || model.pile.numberOfSections <= 0) return;

@@ -30,7 +30,7 @@ Outcome runQuarn(const std::string& arguments) {
 
 TEST(QuarnRunner, WritesTheThreeFilesBesideTheInput) {
   ScratchDir dir;
-  dir.write("pile.qin", "QUARNX6\nEND\n");
+  dir.write("pile.qin", quarn::testing::kMinimalInput);
   const Outcome outcome = runQuarn(dir / "pile.qin");
   EXPECT_EQ(outcome.status, 0) << outcome.output;
   EXPECT_NE(outcome.output.find("The analysis ended normally."), std::string::npos);
@@ -43,7 +43,7 @@ TEST(QuarnRunner, WritesTheThreeFilesBesideTheInput) {
 
 TEST(QuarnRunner, OptionsNameEachOutputFile) {
   ScratchDir dir;
-  dir.write("pile.qin", "QUARNX6\nEND\n");
+  dir.write("pile.qin", quarn::testing::kMinimalInput);
   const Outcome outcome = runQuarn(dir / "pile.qin" + " --report " + (dir / "a.txt") + " --plot " +
                                    (dir / "b.txt") + " --messages " + (dir / "c.txt"));
   EXPECT_EQ(outcome.status, 0) << outcome.output;
@@ -69,6 +69,21 @@ TEST(QuarnRunner, ExitStatusTellsTheOutcome) {
   const Outcome help = runQuarn("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("Example:"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QuarnRunner, AnInputWithoutOptionsStopsWithInputError99) {
+  ScratchDir dir;
+  dir.write("pile.qin", "QUARNX6\nEND\n");
+  const Outcome outcome = runQuarn(dir / "pile.qin");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(dir.read("pile.msg").find("The input data file reached END without an OPTIONS section."),
+            std::string::npos);
+  EXPECT_NE(dir.read("pile.rpt").find("The analysis ended due to input error No. 99."),
+            std::string::npos);
 }
 
 }  // namespace

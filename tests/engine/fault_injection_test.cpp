@@ -19,7 +19,7 @@ int runWithFailure(const ScratchDir& dir, engine::Channel engine::RunContext::*c
 
 TEST(FaultInjection, EveryLostWriteIsReported) {
   ScratchDir dir;
-  dir.write("in.qin", "QUARNX6\nEND\n");
+  dir.write("in.qin", quarn::testing::kMinimalInput);
   // Lines a clean run writes to each channel, counted from a run without failure.
   auto clean = engine::makeRunContext();
   RunFiles files{dir / "in.qin", dir / "out.rpt", dir / "out.plt", dir / "out.msg"};

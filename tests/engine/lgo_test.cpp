@@ -43,7 +43,7 @@ TEST_F(LgoLibrary, ExportsOnlyTheEntryPoint) {
 
 TEST_F(LgoLibrary, WrongInterfaceVersionTouchesNoFile) {
   dir_.write("NAMES.DAT", "in.dat\nout.rpt\nout.plt\nout.msg\n");
-  dir_.write("in.dat", "QUARNX6\nEND\n");
+  dir_.write("in.dat", quarn::testing::kMinimalInput);
   EXPECT_EQ(call(6030), 99);
   EXPECT_EQ(dir_.fileCount(), 2);
   EXPECT_FALSE(dir_.exists("out.rpt"));
@@ -71,7 +71,7 @@ TEST_F(LgoLibrary, NamesFileFailures) {
     ScratchDir fresh;
     std::swap(dir_, fresh);
     if (c.names != nullptr) dir_.write("NAMES.DAT", c.names);
-    dir_.write("in.dat", "QUARNX6\nEND\n");
+    dir_.write("in.dat", quarn::testing::kMinimalInput);
     EXPECT_EQ(call(6031), c.expected) << c.label;
     for (const char* file : {"out.rpt", "out.plt", "out.msg"}) {
       EXPECT_FALSE(dir_.exists(file)) << c.label << ": " << file;
@@ -101,7 +101,7 @@ TEST_F(LgoLibrary, PathsAreCutAfter256Characters) {
   std::string path = std::string(120, 'a') + "/" + std::string(120, 'b') + "/";
   path += std::string(256 - path.size() - 4, 'c') + ".dat";
   ASSERT_EQ(path.size(), 256u);
-  dir_.write(path, "QUARNX6\nEND\n");
+  dir_.write(path, quarn::testing::kMinimalInput);
   dir_.write("NAMES.DAT", path + std::string(44, 'X') + "\nout.rpt\nout.plt\nout.msg\n");
   EXPECT_EQ(call(6031), 0);
   EXPECT_NE(dir_.read("out.msg").find("The analysis ended normally. "), std::string::npos);
@@ -117,7 +117,7 @@ TEST_F(LgoLibrary, MissingInputFileIsRuntimeError7) {
 }
 
 TEST_F(LgoLibrary, UncreatableOutputIsRuntimeError8) {
-  dir_.write("in.dat", "QUARNX6\nEND\n");
+  dir_.write("in.dat", quarn::testing::kMinimalInput);
   dir_.write("NAMES.DAT", "in.dat\nno-such-folder/out.rpt\nout.plt\nout.msg\n");
   EXPECT_EQ(call(6031), 208);
 }
@@ -126,7 +126,7 @@ TEST_F(LgoLibrary, RepeatedCallsStartAfresh) {
   dir_.write("NAMES.DAT", "in.dat\nout.rpt\nout.plt\nout.msg\n");
   dir_.write("in.dat", "");
   EXPECT_EQ(call(6031), 125);
-  dir_.write("in.dat", "QUARNX6\nEND\n");
+  dir_.write("in.dat", quarn::testing::kMinimalInput);
   EXPECT_EQ(call(6031), 0);
   EXPECT_EQ(call(6031), 0);
 }

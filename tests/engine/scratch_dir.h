@@ -11,6 +11,13 @@
 
 namespace quarn::testing {
 
+// The smallest input a run accepts: the options and no pile, soil or loads.
+inline const std::string kMinimalInput =
+    "QUARNX6\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
+    "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     0\n"
+    "MaxIter 100\nMaxDefl 10.0\nTolerance 1.0E-5\nIncrements 100\nPrintSummaryOnly NO\n"
+    "PrintIncrement 1\nPrintPYCurves NO\nComputeInteraction NO\nEND\n";
+
 class ScratchDir {
  public:
   ScratchDir() {

@@ -23,6 +23,15 @@ const std::string kOptions =
     "Tolerance 1.0E-5\nIncrements 100\nPrintSummaryOnly NO\nPrintIncrement 1\nPrintPYCurves NO\n"
     "ComputeInteraction NO\n";
 
+std::string crlf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
 TEST(KeywordReader, ReadsTheFormatTagAsAFreeFormatTextItem) {
   struct TagCase {
     std::string firstLine;
@@ -63,10 +72,11 @@ TEST(KeywordReader, ReadsSectionsUntilEnd) {
   };
   const std::string longLine(300, 'x');
   const std::vector<Case> cases = {
-      {"only END", "QUARNX6\nEND\n", {"", "", "", "", ""}, 0},
-      {"tag with trailing text", "QUARNX6 file of the front end\nEND\n", {"", "", "", "", ""}, 0},
-      {"CR LF line ends", "QUARNX6\r\nTITLE\r\nPier 4\r\n\r\n\r\n\r\n\r\nEND\r\n",
-       {"Pier 4", "", "", "", ""}, 0},
+      {"only OPTIONS", "QUARNX6\n" + kOptions + "END\n", {"", "", "", "", ""}, 1},
+      {"tag with trailing text", "QUARNX6 file of the front end\n" + kOptions + "END\n",
+       {"", "", "", "", ""}, 1},
+      {"CR LF line ends", "QUARNX6\r\nTITLE\r\nPier 4\r\n\r\n\r\n\r\n\r\n" + crlf(kOptions) + "END\r\n",
+       {"Pier 4", "", "", "", ""}, 1},
       {"title and options",
        "QUARNX6\nTITLE\n  Pier 4, north abutment\nline 2\n\n'quoted' 3*2 / stays\nline 5\n" +
            kOptions + "END\n",
@@ -75,14 +85,14 @@ TEST(KeywordReader, ReadsSectionsUntilEnd) {
                                             kOptions.substr(8) + "END   \n",
        {"a", "b", "c", "d", "e"}, 1},
       {"title line cut after 256 characters",
-       "QUARNX6\nTITLE\n" + longLine + "\nb\nc\nd\ne\nEND\n",
-       {std::string(256, 'x'), "b", "c", "d", "e"}, 0},
+       "QUARNX6\nTITLE\n" + longLine + "\nb\nc\nd\ne\n" + kOptions + "END\n",
+       {std::string(256, 'x'), "b", "c", "d", "e"}, 1},
       {"a later section overwrites an earlier one",
        "QUARNX6\n" + kOptions + "TITLE\n1\n2\n3\n4\n5\nTITLE\nA\nB\nC\nD\nE\n" +
            std::string(kOptions).replace(kOptions.find("Units USCS"), 10, "Units SI") + "END\n",
        {"A", "B", "C", "D", "E"}, 2},
-      {"lines after END are not read", "QUARNX6\nEND\nthis is no keyword\n", {"", "", "", "", ""},
-       0},
+      {"lines after END are not read", "QUARNX6\n" + kOptions + "END\nthis is no keyword\n",
+       {"", "", "", "", ""}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
