@@ -42,7 +42,8 @@ void Write_Report_Number(engine::Channel& report, double v, int w) {
   // A negative value whose sign needs the separating blank (-10000.00000 or
   // -1000000000. at w = 12) takes it, instead of filling its field with asterisks.
   const auto fixed = [&](int decimals) {
-    const std::string text = " " + formatFixed(v, field, decimals);
+    std::string text(1, ' ');
+    text += formatFixed(v, field, decimals);
     if (v < 0.0 && text[1] == '*') return formatFixed(v, w, decimals);
     return text;
   };
