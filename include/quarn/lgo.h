@@ -42,6 +42,7 @@ extern "C" {
  *                208         an output file cannot be created or written
  *                217         a path in NAMES.DAT is empty
  *                239         internal failure (out of memory or a broken invariant)
+ *                240         the input asks for an analysis this version does not provide
  *   999          internal error of the soil-property lookup
  */
 QUARN_EXPORT int32_t QUARN_CALL LGO(int32_t version);
