@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/run_files.h"
+#include "report/warning_summary.h"
 
 namespace quarn::engine {
 
@@ -83,15 +84,6 @@ void writeClosingLine(RunContext& ctx, std::string_view text) {
   }
 }
 
-// Number of distinct warning codes that occurred.
-int countDistinctWarnings(const RunState& state) {
-  int distinct = 0;
-  for (int c = 1; c <= kMaxWarningCode; ++c) {
-    if (state.warningOccurrences[c] > 0) ++distinct;
-  }
-  return distinct;
-}
-
 }  // namespace
 
 int finishRun(RunContext& ctx) {
@@ -110,7 +102,7 @@ int finishRun(RunContext& ctx) {
         "The analysis ended with one or more warning messages. See the output report file for "
         "more details.");
     ctx.messages.emptyLines(2);
-    state.warningCount = countDistinctWarnings(state);
+    state.warningCount = report::Write_Warning_Summary(ctx);
   }
   if (code == 0) writeClosingLine(ctx, "The analysis ended normally. ");
 
