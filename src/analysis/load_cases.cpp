@@ -344,7 +344,7 @@ void checkAnalysisSupported(RunContext& ctx) {
   }
   for (int j = 1; j <= model.soil.numberOfLayers; ++j) {
     const int code = model.soil.layers[j].criterion;
-    if (code != 1 && code != 15 && code != 17) {
+    if (!soil::criterionAvailable(code)) {
       std::string key(kCriterionKeys[static_cast<std::size_t>(code)]);
       key.erase(key.find_last_not_of(' ') + 1);
       stopOnUnsupported(ctx, "The p-y criterion \"" + key + "\" of soil layer " + std::to_string(j));

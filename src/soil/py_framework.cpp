@@ -122,6 +122,17 @@ void noteLayerSwept(AnalysisModel& model, int k) {
   if (info.code != Criterion::kUserPy && state.RockLayersAbove > 0) state.NoEquivDepth[k] = true;
 }
 
+bool criterionAvailable(int code) {
+  switch (criterionInfo(code).code) {
+    case Criterion::kSoftClay:
+    case Criterion::kSoftClayJ:
+    case Criterion::kFrozenSoil:  // no curve: its nodes keep the modulus they had
+      return true;
+    default:
+      return false;
+  }
+}
+
 void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
   const int code = ctx.model.soil.layers[call.layer].criterion;
   switch (criterionInfo(code).code) {

@@ -37,6 +37,10 @@ void updateSoilModuli(engine::RunContext& ctx);
 // (frozen soil, criteria not available) leave their nodes untouched.
 void runCriterion(engine::RunContext& ctx, const CriterionCall& call);
 
+// True when this engine has the routine of the criterion code, so a layer of
+// it can be analysed (frozen soil has no curve and counts as available).
+bool criterionAvailable(int code);
+
 // The sweep's bookkeeping after layer k was evaluated: counts rock-like layers
 // and marks the layers below one (NoEquivDepth).
 void noteLayerSwept(AnalysisModel& model, int k);
