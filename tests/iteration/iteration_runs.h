@@ -3,6 +3,7 @@
 // the run-message file they produce.
 #pragma once
 
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -31,21 +32,51 @@ struct HeadLoad {
   double thrust = 0.0;
 };
 
-// The pile of every run: 24 in outside diameter, 0.5 in wall, 60 ft long,
-// E = 29000000 psi, I = 2549.3 in4, A = 36.914 in2 (elastic section, type 11,
-// circular pipe).
+// The pile of the runs: a steel pipe, 24 in outside diameter, 0.5 in wall,
+// 60 ft long, E = 29000000 psi, I = 2549.3 in4, A = 36.914 in2 (elastic
+// section, type 11, circular pipe). Values in the units of the input.
+struct PipeSection {
+  double length = 60.0;  // ft (US customary), m (SI), as worked in (general units)
+  double E = 29000000.0;
+  double width = 24.0;  // in, mm (SI)
+  double wall = 0.5;
+  double area = 36.914;
+  double I = 2549.3;
+};
+
 inline constexpr double kPileLengthFeet = 60.0;
 inline constexpr double kPileWidth = 24.0;
 inline constexpr double kPileE = 29000000.0;
 inline constexpr double kPileI = 2549.3;
 
+// The same pile in general units, worked in inches and pounds as entered.
+inline PipeSection generalUnitsPipe() {
+  PipeSection pipe;
+  pipe.length = 720.0;
+  return pipe;
+}
+
+// A metric pipe: 610 mm outside diameter, 12.7 mm wall, 18 m long, steel of
+// E = 2.0E8 kPa (areas and inertia from the dimensions).
+inline PipeSection siPipe() {
+  PipeSection pipe;
+  pipe.length = 18.0;
+  pipe.E = 2.0e8;
+  pipe.width = 610.0;
+  pipe.wall = 12.7;
+  pipe.area = 23831.0;  // mm2
+  pipe.I = 1.0633e9;  // mm4
+  return pipe;
+}
+
 struct PileRun {
   std::string units = "USCS";
   int maxIterations = 100;
-  double maxDeflection = 10.0;  // in
-  double tolerance = 1.0e-5;    // in
+  double maxDeflection = 10.0;  // in (m in SI)
+  double tolerance = 1.0e-5;    // in (m in SI)
   int increments = 100;
   int printIncrement = 5;
+  PipeSection pipe;
   std::vector<ClayLayer> layers;
   std::vector<HeadLoad> loads;
 };
@@ -66,9 +97,11 @@ inline std::string inputText(const PileRun& run) {
      << "\nTolerance " << number(run.tolerance) << "\nIncrements " << run.increments
      << "\nPrintSummaryOnly NO\nPrintIncrement " << run.printIncrement
      << "\nPrintPYCurves NO\nComputeInteraction NO\n";
-  in << "SECTIONS\n1\n1\n11\n" << number(kPileLengthFeet) << "\n3\n" << number(kPileE) << "\n"
-     << number(kPileWidth) << "\n" << number(kPileWidth) << "\n0.5\n0.5\n36.914\n36.914\n"
-     << number(kPileI) << "\n" << number(kPileI) << "\n";
+  const PipeSection& p = run.pipe;
+  in << "SECTIONS\n1\n1\n11\n" << number(p.length) << "\n3\n" << number(p.E) << "\n"
+     << number(p.width) << "\n" << number(p.width) << "\n" << number(p.wall) << "\n"
+     << number(p.wall) << "\n" << number(p.area) << "\n" << number(p.area) << "\n"
+     << number(p.I) << "\n" << number(p.I) << "\n";
   in << "SOIL LAYERS\n" << run.layers.size() << "\n";
   for (const ClayLayer& layer : run.layers) {
     in << layer.code << " " << number(layer.topFeet) << " " << number(layer.bottomFeet) << "\n"

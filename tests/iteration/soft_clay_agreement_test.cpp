@@ -84,9 +84,6 @@ TEST_P(SoftClayAgreement, HeadDeflectionAndMomentsMatchTheReference) {
   EXPECT_NEAR(yHead, ref.headDeflection, 0.01 * std::fabs(ref.headDeflection));
   EXPECT_NEAR(mMax, ref.maxMoment, 0.01 * std::fabs(ref.maxMoment));
   EXPECT_DOUBLE_EQ(mMaxX, ref.maxMomentX);
-  std::printf("%s: head deflection %.7g (reference %.7g), max moment %.7g at %g (reference %.7g at %g), "
-              "%d reference iterations\n",
-              c.name, yHead, ref.headDeflection, mMax, mMaxX, ref.maxMoment, ref.maxMomentX, ref.iterations);
   RecordProperty("engine_head_deflection", std::to_string(yHead));
   RecordProperty("reference_head_deflection", std::to_string(ref.headDeflection));
   RecordProperty("engine_max_moment", std::to_string(mMax));
