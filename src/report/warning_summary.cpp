@@ -31,10 +31,260 @@ constexpr std::array<std::string_view, 6> kSoftClayStrengthSi = {
     "the criteria for stiff clay for a layer of this strength.",
     ""};
 
-constexpr std::array<WarningText, 2> kWarningTexts = {{
+// Moment-curvature curve of 150 points: the section never reached its
+// limiting strain.
+constexpr std::array<std::string_view, 7> kTooManyCurvePoints = {
+    "***** Warning *****",
+    "",
+    "Too many values were calculated for moment-curvature.",
+    "This may indicate that the pile is too weak or is under-reinforced, ",
+    "where all reinforcing steel has yielded.  You should examine your input ",
+    "data and increase the amount of steel reinforcement if necessary.",
+    ""};
+
+// Nominal moment capacity taken below a concrete strain of 0.003.
+constexpr std::array<std::string_view, 10> kPossibleDesignError = {
+    "",
+    "**** Warning - Possible Design Error ****",
+    "",
+    "Maximum moment capacity was reached at maximum compressive strains that are",
+    "smaller than 0.003.  This usually indicates that the pile section is under-",
+    "reinforced.  The user should carefully examine the moment-curve results to",
+    "judge whether the section has the ductility needed and should consider",
+    "increasing the amount of longitudinal reinforcement.  The nominal moment",
+    "capacity reported is the largest moment the section developed.",
+    ""};
+
+constexpr std::array<std::string_view, 6> kLrfdFailure = {
+    "",
+    "**** Warning - Failure for One or More LRFD Load Cases ****",
+    "",
+    "This warning message is provided to alert the user that one or more of ",
+    "LRFD load cases has overloaded the structural capacity of the pile.",
+    ""};
+
+// Friction angle of a Reese sand layer outside 20 to 48 degrees: the block
+// the routine writes to the run-message file.
+constexpr std::array<std::string_view, 9> kReeseSandFriction = {
+    "",
+    "**** Warning ****",
+    "",
+    "An unreasonable value for friction angle was input for a Reese sand layer. ",
+    "The input value is either smaller than 20 degrees or higher than 48 degrees.",
+    "The input data should be checked for correctness.",
+    "",
+    "The input value for friction angle was used in computations.",
+    ""};
+
+// Friction angle of an API sand layer outside 20 to 48 degrees.
+constexpr std::array<std::string_view, 8> kApiSandFriction = {
+    "**** Warning - Friction Angle of API Sand ****",
+    "",
+    "An unreasonable value for friction angle was input for an API sand layer. ",
+    "The input value is either smaller than 20 degrees or higher than 48 degrees.",
+    "The input data should be checked for correctness.",
+    "",
+    "The input value for friction angle was used in computations.",
+    ""};
+
+// Strength of a stiff clay layer below 500 psf or above 8000 psf, the range
+// of the tests behind the stiff clay criteria.
+constexpr std::array<std::string_view, 7> kStiffClayFreeWaterLowUs = {
+    "**** Warning - Shear Strength of Stiff Clay with Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer with free water",
+    "is smaller than 500 psf (3.47 psi).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayFreeWaterHighUs = {
+    "**** Warning - Shear Strength of Stiff Clay with Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer with free water",
+    "is larger than 8000 psf (55.56 psi).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayFreeWaterLowSi = {
+    "**** Warning - Shear Strength of Stiff Clay with Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer with free water",
+    "is smaller than 23.94 kPa (500 psf).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayFreeWaterHighSi = {
+    "**** Warning - Shear Strength of Stiff Clay with Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer with free water",
+    "is larger than 383.04 kPa (8000 psf).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayNoWaterLowUs = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water",
+    "is smaller than 500 psf (3.47 psi).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayNoWaterHighUs = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water",
+    "is larger than 8000 psf (55.56 psi).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayNoWaterLowSi = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water",
+    "is smaller than 23.94 kPa (500 psf).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayNoWaterHighSi = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water",
+    "is larger than 383.04 kPa (8000 psf).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayWithKLowUs = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water with k ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water (with k)",
+    "is smaller than 500 psf (3.47 psi).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayWithKHighUs = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water with k ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water (with k)",
+    "is larger than 8000 psf (55.56 psi).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayWithKLowSi = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water with k ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water (with k)",
+    "is smaller than 23.94 kPa (500 psf).",
+    "The p-y criteria for stiff clay were developed for clays of higher strength;",
+    "consider the criteria for soft clay for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kStiffClayWithKHighSi = {
+    "**** Warning - Shear Strength of Stiff Clay without Free Water with k ****",
+    "",
+    "The undrained shear strength of a stiff clay layer without free water (with k)",
+    "is larger than 383.04 kPa (8000 psf).",
+    "The p-y criteria for stiff clay were developed for clays of lower strength;",
+    "check the strength values of the layer.",
+    ""};
+
+// Rock criteria. Vuggy limestone: su = qu / 2 outside the range of the tests.
+constexpr std::array<std::string_view, 7> kVuggyLimestoneStrength = {
+    "**** Warning - Strength of Vuggy Limestone ****",
+    "",
+    "The shear strength su = qu/2 of a vuggy limestone layer is outside the range of",
+    "500 to 2500 psi (US customary units) or 6895 to 17237.5 kPa (SI units) for which",
+    "the p-y criteria for vuggy limestone were developed.",
+    "The input value was used in computations.",
+    ""};
+
+// Weak rock: k_rm outside 0.00005 to 0.0005.
+constexpr std::array<std::string_view, 6> kWeakRockKrmSmall = {
+    "**** Warning - Value of k_rm for Weak Rock ****",
+    "",
+    "The strain factor k_rm of a weak rock layer is less than 0.00005, the lower end",
+    "of the range of 0.00005 to 0.0005 recommended for the weak rock criteria.",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 6> kWeakRockKrmLarge = {
+    "**** Warning - Value of k_rm for Weak Rock ****",
+    "",
+    "The strain factor k_rm of a weak rock layer is greater than 0.0005, the upper",
+    "end of the range of 0.00005 to 0.0005 recommended for the weak rock criteria.",
+    "The input value was used in computations.",
+    ""};
+
+// Weak rock: compressive strength outside 100 to 1000 psi (689.5 to 6895 kPa).
+constexpr std::array<std::string_view, 6> kWeakRockWeakUs = {
+    "**** Warning - Compressive Strength of Weak Rock ****",
+    "",
+    "The uniaxial compressive strength of a weak rock layer is less than 100 psi.",
+    "The p-y criteria for weak rock were developed for rock of 100 to 1000 psi;",
+    "consider the criteria for a soil for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 6> kWeakRockStrongUs = {
+    "**** Warning - Compressive Strength of Weak Rock ****",
+    "",
+    "The uniaxial compressive strength of a weak rock layer is greater than 1000 psi.",
+    "The p-y criteria for weak rock were developed for rock of 100 to 1000 psi;",
+    "consider the criteria for strong rock or massive rock for a layer this strong.",
+    ""};
+
+constexpr std::array<std::string_view, 6> kWeakRockWeakSi = {
+    "**** Warning - Compressive Strength of Weak Rock ****",
+    "",
+    "The uniaxial compressive strength of a weak rock layer is less than 689.5 kPa.",
+    "The p-y criteria for weak rock were developed for rock of 689.5 to 6895 kPa;",
+    "consider the criteria for a soil for a layer of this strength.",
+    ""};
+
+constexpr std::array<std::string_view, 6> kWeakRockStrongSi = {
+    "**** Warning - Compressive Strength of Weak Rock ****",
+    "",
+    "The uniaxial compressive strength of a weak rock layer is greater than 6895 kPa.",
+    "The p-y criteria for weak rock were developed for rock of 689.5 to 6895 kPa;",
+    "consider the criteria for strong rock or massive rock for a layer this strong.",
+    ""};
+
+constexpr auto kWarningTexts = std::to_array<WarningText>({
+    {305, kTooManyCurvePoints},
+    {355, kPossibleDesignError},
+    {400, kLrfdFailure},
     {3041, kSoftClayStrengthUs},
     {3042, kSoftClayStrengthSi},
-}};
+    {302, kReeseSandFriction},
+    {303, kApiSandFriction},
+    {3051, kStiffClayFreeWaterLowUs},
+    {3052, kStiffClayFreeWaterHighUs},
+    {3053, kStiffClayFreeWaterLowSi},
+    {3054, kStiffClayFreeWaterHighSi},
+    {3061, kStiffClayNoWaterLowUs},
+    {3062, kStiffClayNoWaterHighUs},
+    {3063, kStiffClayNoWaterLowSi},
+    {3064, kStiffClayNoWaterHighSi},
+    {3261, kStiffClayWithKLowUs},
+    {3262, kStiffClayWithKHighUs},
+    {3263, kStiffClayWithKLowSi},
+    {3264, kStiffClayWithKHighSi},
+    {308, kVuggyLimestoneStrength},
+    {316, kWeakRockKrmSmall},
+    {317, kWeakRockKrmLarge},
+    {3071, kWeakRockWeakUs},
+    {3072, kWeakRockStrongUs},
+    {3073, kWeakRockWeakSi},
+    {3074, kWeakRockStrongSi},
+});
 
 }  // namespace
 

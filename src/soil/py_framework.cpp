@@ -7,6 +7,8 @@
 #include "analysis/pile_properties.h"
 #include "engine/messages.h"
 #include "soil/criteria.h"
+#include "soil/other_criteria.h"
+#include "soil/rock.h"
 #include "soil/soft_clay.h"
 
 namespace quarn::soil {
@@ -126,6 +128,14 @@ bool criterionAvailable(int code) {
   switch (criterionInfo(code).code) {
     case Criterion::kSoftClay:
     case Criterion::kSoftClayJ:
+    case Criterion::kWeakRock:
+    case Criterion::kVuggyLimestone:
+    case Criterion::kMassiveRock:
+    case Criterion::kPiedmont:
+    case Criterion::kLoess:
+    case Criterion::kElasticSubgrade:
+    case Criterion::kUserPy:
+    case Criterion::kCementedSilt:
     case Criterion::kFrozenSoil:  // no curve: its nodes keep the modulus they had
       return true;
     default:
@@ -142,6 +152,30 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
     case Criterion::kSoftClayJ:
       softClayJ(ctx, call);
       return;
+    case Criterion::kWeakRock:
+      weakRock(ctx, call);
+      return;
+    case Criterion::kVuggyLimestone:
+      vuggyLimestone(ctx, call);
+      return;
+    case Criterion::kMassiveRock:
+      massiveRock(ctx, call);
+      return;
+    case Criterion::kPiedmont:
+      piedmontResidualSoil(ctx, call);
+      return;
+    case Criterion::kLoess:
+      loess(ctx, call);
+      return;
+    case Criterion::kElasticSubgrade:
+      elasticSubgrade(ctx, call);
+      return;
+    case Criterion::kUserPy:
+      userPyCurves(ctx, call);
+      return;
+    case Criterion::kCementedSilt:
+      cementedSilt(ctx, call);
+      return;
     // Criteria whose routines are not part of the engine yet, and frozen soil,
     // which has none: their nodes keep the modulus they had.
     case Criterion::kStiffClayFreeWater:
@@ -150,14 +184,6 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
     case Criterion::kSandReese:
     case Criterion::kSandApi:
     case Criterion::kLiquefiedSand:
-    case Criterion::kWeakRock:
-    case Criterion::kVuggyLimestone:
-    case Criterion::kPiedmont:
-    case Criterion::kCementedSilt:
-    case Criterion::kLoess:
-    case Criterion::kElasticSubgrade:
-    case Criterion::kUserPy:
-    case Criterion::kMassiveRock:
     case Criterion::kFrozenSoil:
     case Criterion::kUndefined18:
     case Criterion::kUndefined19:

@@ -159,12 +159,21 @@ TEST(LayerSweep, CountsRockLayersAndSkipsLayersWithoutNodes) {
     setValue(layer.unitWeight, 9.0, 9.0);
     setValue(layer.epsilon50, 0.01, 0.01);
   };
-  clay(0.0, 2.1);                        // 1
-  addLayer(model, kWeakRock, 2.1, 2.2);  // 2: too thin for a node
-  clay(2.2, 4.0);                        // 3
-  addLayer(model, kWeakRock, 4.0, 6.0);  // 4
-  clay(6.0, 8.0);                        // 5
-  addLayer(model, kUserPy, 8.0, 10.0);   // 6
+  const auto rock = [&](double top, double bottom) {
+    SoilLayer& layer = addLayer(model, kWeakRock, top, bottom);
+    setValue(layer.cohesion, 5000.0, 5000.0);
+    setValue(layer.unitWeight, 12.0, 12.0);
+    setValue(layer.rockModulus, 1.0e6, 1.0e6);
+    setValue(layer.rqd, 50.0, 50.0);
+    setValue(layer.krm, 0.0001, 0.0001);
+    layer.epsilon50 = layer.krm;  // where the soil queries find k_rm
+  };
+  clay(0.0, 2.1);                       // 1
+  rock(2.1, 2.2);                       // 2: too thin for a node
+  clay(2.2, 4.0);                       // 3
+  rock(4.0, 6.0);                       // 4
+  clay(6.0, 8.0);                       // 5
+  addLayer(model, kUserPy, 8.0, 10.0);  // 6
   setUniformPile(model, 10.0, 0.8);
   placeVerticalNodes(model, 20);
   ASSERT_EQ(model.pileModel.i_TopNodeInLayer[2], 0);

@@ -1,0 +1,446 @@
+// Cemented c-phi silt ("Cem Silt").
+//
+// The ultimate resistance adds two parts: the frictional resistance of the
+// Reese sand wedge (the lesser of the shallow wedge pst and the deep flow
+// psd, both for the friction angle), and the cohesive resistance of soft
+// clay, c D Np with Np = 3 + J z / D + gamma' z / c up to 9. The curve has the
+// segments of the Reese sand curve: the initial line k z y, a parabola to
+// (D / 60, 1.5 (ps + puc)), a straight line to (3 D / 80, A ps + puc) and the
+// ultimate resistance beyond.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <string>
+
+#include "analysis/pile_properties.h"
+#include "engine/messages.h"
+#include "report/format.h"
+#include "report/report_writers.h"
+#include "soil/criteria.h"
+#include "soil/criterion_support.h"
+#include "soil/other_criteria.h"
+#include "soil/soil_profile.h"
+
+namespace quarn::soil {
+
+// The shared pieces of the printed curves and the layer values.
+using namespace support;
+
+namespace {
+
+using engine::Channel;
+using engine::RunContext;
+
+constexpr double kQuarterPi = 0.7853981633974483;
+constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
+constexpr double kK0 = sp(0.4f);
+
+// The empirical factors A and B of the Reese sand curve at z / D.
+constexpr std::array<double, 10> kTableDepths = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
+constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f),
+                                             sp(1.48f), sp(1.23f), sp(1.06f), sp(0.90f),
+                                             sp(0.88f), sp(0.88f)};
+constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f),
+                                             sp(1.05f), sp(0.86f), sp(0.71f), sp(0.53f),
+                                             sp(0.50f), sp(0.50f)};
+constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f),
+                                             sp(1.03f), sp(0.98f), sp(0.94f), sp(0.90f),
+                                             sp(0.88f), sp(0.88f)};
+constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f),
+                                             sp(0.82f), sp(0.77f), sp(0.70f), sp(0.55f),
+                                             sp(0.55f), sp(0.55f)};
+
+// Everything known at one node (or output depth), for the curve and its report.
+struct SiltPoint {
+  int index = 0;
+  CallPoint at;
+  double pm = 1.0;
+  double ym = 1.0;
+  double phiDegrees = 0.0;
+  double e50 = 0.0;
+  CementedSiltInput input;
+  CementedSiltCurve curve;
+};
+
+[[noreturn]] void stopOnNoCohesion(RunContext& ctx, int k, double x, double c) {
+  const std::string location = report::formatLine(
+      "(\"Layer = \", I0, \", Depth = \", F13.8, \", c = \", ES10.3)", {k, x, c});
+  for (Channel* channel : {&ctx.messages, &ctx.report}) {
+    channel->line("**** Input Data Error No. 48 ****");
+    channel->endLine();
+    channel->line("Problem: A negative or zero value of cohesion was input for ");
+    channel->line("a soil defined as a silt.");
+    channel->endLine();
+    channel->line(location);
+    channel->endLine();
+    channel->line("Solution:  Please revise and correct the input data.  ");
+    channel->line("Both cohesion and friction angle should be non-zero for silt soils.");
+  }
+  engine::stopRun(ctx, "INP00048", engine::kInputErrorBase + 48);
+}
+
+[[noreturn]] void stopOnNoFriction(RunContext& ctx) {
+  for (Channel* channel : {&ctx.messages, &ctx.report}) {
+    channel->line("**** Input Data Error No. 10 ****");
+    channel->endLine();
+    channel->line("Problem:  A negative or zero value was input for the friction angle for a silt.");
+    channel->endLine();
+    channel->line("Solution:  Please revise and correct the input data.  ");
+    channel->line("Both cohesion and friction angle must be non-zero for the cemented silt soil.");
+  }
+  engine::stopRun(ctx, "INP00010", engine::kInputErrorBase + 10);
+}
+
+[[noreturn]] void stopOnSlopeAsSteepAsFriction(RunContext& ctx, int k) {
+  const std::string layer =
+      report::formatLine("(\"curve using the criteria for silt for layer \", I0, \".\")", {k});
+  for (Channel* channel : {&ctx.messages, &ctx.report}) {
+    channel->line("**** Input Data Error No. 11 ****");
+    channel->endLine();
+    channel->line("An error was detected in the input data when computing a p-y.");
+    channel->line(layer);
+    channel->endLine();
+    channel->line("Problem:  The angle of the ground slope can not be greater ");
+    channel->line("than the internal friction angle of cohesionless silt.");
+    channel->endLine();
+    channel->line("Solution:  Set the value for slope angle to be less than ");
+    channel->line("the angle of friction.");
+    channel->endLine();
+  }
+  engine::stopRun(ctx, "INP00011", engine::kInputErrorBase + 11);
+}
+
+[[noreturn]] void stopOnSlopeSteeperThanFriction(RunContext& ctx, int k) {
+  const std::string layer =
+      report::formatLine("(\"greater than the friction angle for silt for layer \", I0, \".\")", {k});
+  for (Channel* channel : {&ctx.messages, &ctx.report}) {
+    channel->line("**** Runtime Error No. 23 ****");
+    channel->endLine();
+    channel->line("A runtime error occurred due to the ground slope angle being");
+    channel->line(layer);
+    channel->endLine();
+    channel->line("Problem:  The angle of the ground slope can not be greater ");
+    channel->line("than the internal friction angle of silt.");
+    channel->endLine();
+    channel->line("Solution:  Set the value for slope angle to be less than ");
+    channel->line("the angle of friction or convert the layer into an equivalent");
+    channel->line("strength clay layer.");
+    channel->endLine();
+  }
+  engine::stopRun(ctx, "RUN00023", engine::kRuntimeErrorBase + 23);
+}
+
+// Subgrade modulus at depth x of the layer: the input values, or the internal
+// default when the layer gives none at its top.
+double subgradeModulus(AnalysisModel& model, SoilLayer& layer, double x, double c,
+                       double phiDegrees, double gamma) {
+  LayerValue& k = layer.subgradeK;
+  if (k[0] > 0.0) {
+    // A layer with a modulus at its top only has it throughout.
+    if (k[1] == 0.0) k[1] = k[0];
+    if (k[0] == k[1]) return k[0];
+    return k[0] + (k[1] - k[0]) * (x - layer.top) / (layer.bottom - layer.top);
+  }
+  return cementedSiltDefaultK(c, phiDegrees, gamma, model.options.cyclicLoading,
+                              model.options.IUNITS);
+}
+
+// Depth of the resistance formulas. Layers below the first will use the
+// equivalent depth of layered soil once that correction is part of the
+// engine; until then every layer uses the depth below the ground surface.
+double resistanceDepth(const Soil& soil, double x) {
+  return x - soil.layers[1].top;
+}
+
+void writeSiltBlock(RunContext& ctx, const CriterionCall& call, const SiltPoint& point) {
+  const AnalysisModel& model = ctx.model;
+  const UnitLabels& labels = model.labels;
+  const CementedSiltInput& in = point.input;
+  const CementedSiltCurve& curve = point.curve;
+  const std::string forcePerLength = labels.force + "/" + labels.length;
+  const std::string stress = forcePerLength + "**" + "2";
+  const std::string unitWeight = forcePerLength + "**" + "3";
+  Channel& out = ctx.report;
+  out.emptyLines(2);
+  out.line(model.options.cyclicLoading
+               ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
+               : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
+  out.endLine();
+  writeLayerNumber(out, call.layer, "I12");
+  writeDepthLines(out, model, point.at.depth);
+  report::writeLabelledValue(out, "Equivalent Depth, x", "F12.3", in.z, labels.length);
+  report::writeLabelledValue(out, "Pile Diameter, B", "F12.3", in.D, labels.length);
+  report::writeLabelledValue(out, "Cohesion, c", "F12.3", in.c, stress);
+  report::writeLabelledValue(out, "Angle of Friction, phi", "F12.3", point.phiDegrees, "deg.");
+  report::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
+  report::writeLabelledValue(out, "k (interp. from input)", "F12.3", in.k, labels.subgradeModulus);
+  report::writeLabelledValue(out, "Epsilon50 (interp.)", "F12.5", point.e50);
+  report::writeLabelledValue(out, "x/B ratio", "F12.3", in.z / in.D);
+  report::writeLabelledValue(out, "A parameter = fn(x/B)", "F12.5", curve.A);
+  report::writeLabelledValue(out, "B parameter = fn(x/B)", "F12.5", curve.B);
+  report::writeLabelledValue(out, "m", "F12.5", curve.m);
+  report::writeLabelledValue(out, "n", "F12.5", curve.n);
+  report::writeLabelledValue(out, "Cbar", "F12.5", curve.C);
+  report::writeLabelledValue(out, "yk", "F12.5", curve.yk, labels.length);
+  report::writeLabelledValue(out, "Pu", "F12.3", curve.puc, forcePerLength);
+  report::writeLabelledValue(out, "Pc", "F12.3", curve.ps, forcePerLength);
+  report::writeLabelledValue(out, "ym = b/60", "F12.5", curve.ym, labels.length);
+  report::writeLabelledValue(out, "pm", "F12.3", curve.pm, forcePerLength);
+  report::writeLabelledValue(out, "yu = 3b/80", "F12.5", curve.yu, labels.length);
+  report::writeLabelledValue(out, "Pu,c", "F12.3", curve.puc, forcePerLength);
+  report::writeLabelledValue(out, "Pu,phi", "F12.3", curve.ps, forcePerLength);
+  writeMultiplierLines(out, point.pm, point.ym);
+  out.endLine();
+  out.endLine();
+  report::write(out, "(\"        y, \", A, \"             p,\", 1X, A)",
+                {labels.length, forcePerLength});
+  out.line("----------------    -----------------");
+
+  // Twelve steps to ym = D / 60, then yu and three steps of 5 % of yu beyond.
+  PrintedCurve printed;
+  printed.y[0] = 0.0;
+  for (int j = 1; j <= 12; ++j) printed.y[static_cast<std::size_t>(j)] = j * in.D / 720.0;
+  printed.y[13] = curve.yu;
+  for (int j = 1; j <= 3; ++j) {
+    printed.y[static_cast<std::size_t>(13 + j)] = curve.yu + j * sp(0.05f) * curve.yu;
+  }
+  for (std::size_t j = 0; j < printed.y.size(); ++j) printed.p[j] = curve.p(printed.y[j]);
+  writeCurveRows(out, printed, point.pm, point.ym);
+  writeCurvePlot(ctx, Criterion::kCementedSilt, point.at.depth, point.index, printed, point.pm,
+                 point.ym);
+}
+
+}  // namespace
+
+double cementedSiltDefaultK(double c, double phiDegrees, double gamma, bool cyclic,
+                            int unitSystem) {
+  const bool us = unitSystem == kUnitsUsCustomary;
+  if (!us && unitSystem != kUnitsSi) return 0.0;
+  // kc by the class of the cohesion: 1000, 2000 and 4000 lb/ft2.
+  const std::array<double, 3> cLimits =
+      us ? std::array<double, 3>{sp(6.94f), sp(13.88f), sp(27.78f)}
+         : std::array<double, 3>{sp(47.8927f), sp(95.7854f), sp(191.5708f)};
+  std::array<double, 4> kc;
+  if (us) {
+    kc = cyclic ? std::array<double, 4>{100.0, 200.0, 400.0, 800.0}
+                : std::array<double, 4>{250.0, 500.0, 1000.0, 2000.0};
+  } else {
+    kc = cyclic ? std::array<double, 4>{27144.7109375, 54289.3984375, 108578.8984375, 217157.703125}
+                : std::array<double, 4>{67861.796875, 135723.59375, 271447.1875, 542894.375};
+  }
+  std::size_t cClass = 3;
+  for (std::size_t j = 0; j < cLimits.size(); ++j) {
+    if (c < cLimits[j]) {
+      cClass = j;
+      break;
+    }
+  }
+  // kphi by the friction angle, above or below the water table (unit weight).
+  const bool dry = gamma > (us ? sp(0.045f) : sp(12.225f));
+  std::array<double, 3> kphi;
+  if (us) {
+    kphi = dry ? std::array<double, 3>{25.0, 90.0, 225.0} : std::array<double, 3>{20.0, 60.0, 125.0};
+  } else {
+    kphi = dry ? std::array<double, 3>{6786.18017578125, 24430.240234375, 61075.6015625}
+               : std::array<double, 3>{5428.93994140625, 16286.830078125, 33930.8984375};
+  }
+  const std::size_t phiClass = phiDegrees <= 30.0 ? 0 : phiDegrees <= 36.0 ? 1 : 2;
+  return kc[cClass] + kphi[phiClass];
+}
+
+double cementedSiltDefaultEpsilon50(double c, int unitSystem) {
+  std::array<double, 3> limits;
+  if (unitSystem == kUnitsUsCustomary) {
+    limits = {sp(3.472222328186035f), sp(6.94444465637207f), sp(27.77777862548828f)};
+  } else if (unitSystem == kUnitsSi) {
+    limits = {sp(23.94013023376465f), sp(47.88020706176758f), sp(191.5208282470703f)};
+  } else {
+    return 0.0;
+  }
+  if (c < limits[0]) return sp(0.02f);
+  if (c < limits[1]) return sp(0.01f);
+  if (c < limits[2]) return sp(0.005f);
+  return sp(0.004f);
+}
+
+CementedSiltCurve makeCementedSiltCurve(const CementedSiltInput& in) {
+  CementedSiltCurve curve;
+  const double phi = in.phi;
+  const double D = in.D;
+  const double z = in.z;
+  const double gamma = in.gamma;
+  const double alpha = phi / 2.0;
+  const double beta = kQuarterPi + alpha;
+  const double t = std::abs(in.theta);
+  const double tanPhi = std::tan(phi);
+  const double tanAlpha = std::tan(alpha);
+  const double tanBeta = std::tan(beta);
+  const double sinBeta = std::sin(beta);
+  const double cosAlpha = std::cos(alpha);
+  const double tanBetaMinusPhi = std::tan(beta - phi);
+
+  // Active coefficient, on sloping ground the one of the slope.
+  const double levelRoot = std::tan(kQuarterPi - alpha);
+  const double KaLevel = levelRoot * levelRoot;
+  curve.Ka = KaLevel;
+  if (t > 1e-10) {
+    const double cosT = std::cos(t);
+    const double cosPhi = std::cos(phi);
+    const double m = std::max(0.0, cosT * cosT - cosPhi * cosPhi);
+    curve.Ka = cosT * (cosT - std::sqrt(m)) / (cosT + std::sqrt(m));
+  }
+  const double Ka = curve.Ka;
+
+  // Frictional part: the shallow wedge, on sloping ground with the factor s
+  // of the slope on the side the pile moves to.
+  curve.pst = gamma * z *
+              (kK0 * z * tanPhi * sinBeta / (tanBetaMinusPhi * cosAlpha) +
+               tanBeta / tanBetaMinusPhi * (D + z * tanBeta * tanAlpha) +
+               kK0 * z * tanBeta * (tanPhi * sinBeta - tanAlpha) - Ka * D);
+  if (t > 1e-15) {
+    const double slope = std::tan(t) * tanBeta;
+    const bool yDown = in.yn > 1e-14;
+    const bool yUp = in.yn < -1e-14;
+    const bool thetaDown = in.theta > 1e-14;
+    const bool thetaUp = in.theta < -1e-14;
+    if ((yDown && thetaDown) || (yUp && thetaUp)) curve.s = 1.0 + slope;
+    if ((yDown && thetaUp) || (yUp && thetaDown)) curve.s = 1.0 - slope;
+    const double s = curve.s;
+    if (s > 1e-20) {
+      const double D1 = slope / s;
+      const double F1 = 4.0 * D1 * D1 * D1 - 3.0 * D1 * D1 + 1.0;
+      curve.pst = gamma * z *
+                  (tanBeta / tanBetaMinusPhi * (D + z * tanAlpha * tanBeta / s) / s - Ka * D +
+                   kK0 * z * tanPhi * sinBeta * F1 / (cosAlpha * tanBetaMinusPhi) +
+                   F1 * kK0 * z * tanBeta * (tanPhi * sinBeta - tanAlpha));
+    }
+  }
+  // The deep flow with the level active coefficient, at the depth below the
+  // ground surface.
+  const double tan2Beta = tanBeta * tanBeta;
+  const double tan4Beta = tan2Beta * tan2Beta;
+  curve.psd = (kK0 * tanPhi * tan4Beta + KaLevel * (tan4Beta * tan4Beta - 1.0)) * D * gamma * in.z0;
+  if (curve.s <= 1e-10 && t > 1e-10) curve.pst = curve.psd;
+  curve.ps = curve.psd < curve.pst ? curve.psd : curve.pst;
+
+  // Cohesive part: the soft clay bearing factor, reduced on sloping ground.
+  double Np = 3.0 + in.J * z / D + gamma * z / in.c;
+  if (t > 1e-20) {
+    const bool yPositive = in.yn > 1e-20;
+    const bool thetaPositive = in.theta > 0.0;
+    curve.fs = yPositive == thetaPositive
+                   ? 1.0 / (std::tan(t) + 1.0)
+                   : std::cos(t) * sp(0.7071067690849304f) / std::cos(t + kQuarterPi);
+    Np *= curve.fs;
+  }
+  curve.puc = Np < 9.0 ? in.c * D * Np : 9.0 * in.c * D;
+
+  // The Reese sand curve with both parts.
+  curve.A = fn_Table10(z, D, in.cyclic ? kCyclicA : kStaticA, kTableDepths);
+  curve.B = fn_Table10(z, D, in.cyclic ? kCyclicB : kStaticB, kTableDepths);
+  curve.pu = curve.A * curve.ps + curve.puc;
+  curve.ym = D / 60.0;
+  curve.yu = 3.0 * D / 80.0;
+  curve.pm = 1.5 * (curve.ps + curve.puc);
+  curve.kz = in.k * z;
+  if (z >= 0.0) {
+    curve.m = (curve.pu - curve.pm) / (curve.yu - curve.ym);
+    curve.n = curve.pm / (curve.ym * curve.m);
+    curve.C = curve.n == 0.0 ? 0.0 : curve.pm / std::pow(curve.ym, 1.0 / curve.n);
+    curve.yk = curve.kz == 0.0 ? 0.0 : std::pow(curve.C / curve.kz, curve.n / (curve.n - 1.0));
+  } else {
+    curve.m = 0.0;
+    curve.n = 0.0;
+    curve.yk = 2.0 * D;
+  }
+  return curve;
+}
+
+double CementedSiltCurve::p(double y) const {
+  double p;
+  if (y <= yk) {
+    p = kz * y;
+  } else if (y > ym) {
+    p = y > yu ? pu : pm + m * (y - ym);
+  } else {
+    p = n == 0.0 ? 0.0 : C * std::pow(y, 1.0 / n);
+  }
+  return std::min(p, kz * y);
+}
+
+void cementedSilt(RunContext& ctx, const CriterionCall& call) {
+  AnalysisModel& model = ctx.model;
+  Soil& soil = model.soil;
+  const int k = call.layer;
+  SoilLayer& layer = soil.layers[static_cast<std::size_t>(k)];
+  const double xg = soil.layers[1].top;
+  const double h = incrementLength(model);
+  double& F = model.layering.F[static_cast<std::size_t>(k)];
+  double puPrev = 0.0;
+
+  for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
+    SiltPoint point;
+    point.index = i;
+    point.at = callPoint(model, call, i);
+    const double x = point.at.depth;
+    CementedSiltInput& in = point.input;
+    in.z0 = x - xg;
+    in.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    point.pm = fn_pMult(model.tables.multipliers, point.at.x);
+    point.ym = fn_yMult(model.tables.multipliers, point.at.x);
+
+    // Cohesion, positive below the layer top.
+    in.c = fn_c(ctx, x);
+    if (in.c < 1e-10 && x > layer.top) stopOnNoCohesion(ctx, k, x, in.c);
+    in.gamma = fn_GammaAvg(ctx, x);
+    // The strain factor is reported only; the curve does not use it.
+    point.e50 = fn_e50(model, x);
+    if (point.e50 <= 0.0) point.e50 = cementedSiltDefaultEpsilon50(in.c, model.options.IUNITS);
+
+    point.phiDegrees = fn_phi(ctx, x);
+    in.phi = point.phiDegrees * kDegreesToRadians;
+    if (in.phi < 1e-10) stopOnNoFriction(ctx);
+    in.k = subgradeModulus(model, layer, x, in.c, point.phiDegrees, in.gamma);
+
+    // A ground slope steeper than the friction angle has no stable wedge.
+    in.theta = model.tables.batter.effectiveSlopeAngle;
+    const double t = std::abs(in.theta);
+    if (t > in.phi) stopOnSlopeSteeperThanFriction(ctx, k);
+    const double m = std::cos(t) * std::cos(t) - std::cos(in.phi) * std::cos(in.phi);
+    if (m < 1e-10 && in.c <= 0.0) stopOnSlopeAsSteepAsFriction(ctx, k);
+
+    in.z = resistanceDepth(soil, x);
+    in.yn = signedDeflection(model, call, i);
+    in.J = model.soilConstantHalf;
+    in.cyclic = model.options.cyclicLoading;
+    point.curve = makeCementedSiltCurve(in);
+    const CementedSiltCurve& curve = point.curve;
+
+    // Integral of the ultimate resistance over the layer (layered soil).
+    if (i == call.NodeFirst) {
+      if (!call.PrintMode) F = 0.0;
+    } else {
+      F += (puPrev + curve.pu) * h / 2.0;
+    }
+    if (i == call.NodeLast) F += (layer.bottom - point.at.x) * curve.pu;
+    if (k == 1 && xg < -sp(1e-5f)) {
+      F = (3.0 * in.c * in.D + curve.pu) * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
+    }
+    puPrev = curve.pu;
+
+    if (call.PrintMode) {
+      writeSiltBlock(ctx, call, point);
+      continue;
+    }
+    const double y = relativeDeflection(model, i, point.ym);
+    if (y < 1e-14) {
+      storeModulus(model, i, curve.kz);
+    } else {
+      storeModulus(model, i, point.pm * curve.p(y) / (y * point.ym));
+    }
+  }
+}
+
+}  // namespace quarn::soil
