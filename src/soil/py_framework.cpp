@@ -9,7 +9,9 @@
 #include "soil/criteria.h"
 #include "soil/other_criteria.h"
 #include "soil/rock.h"
+#include "soil/sand.h"
 #include "soil/soft_clay.h"
+#include "soil/stiff_clay.h"
 
 namespace quarn::soil {
 
@@ -128,6 +130,12 @@ bool criterionAvailable(int code) {
   switch (criterionInfo(code).code) {
     case Criterion::kSoftClay:
     case Criterion::kSoftClayJ:
+    case Criterion::kStiffClayFreeWater:
+    case Criterion::kStiffClayNoFreeWater:
+    case Criterion::kStiffClayNoFreeWaterK:
+    case Criterion::kSandReese:
+    case Criterion::kSandApi:
+    case Criterion::kLiquefiedSand:
     case Criterion::kWeakRock:
     case Criterion::kVuggyLimestone:
     case Criterion::kMassiveRock:
@@ -151,6 +159,24 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
       return;
     case Criterion::kSoftClayJ:
       softClayJ(ctx, call);
+      return;
+    case Criterion::kStiffClayFreeWater:
+      stiffClayFreeWater(ctx, call);
+      return;
+    case Criterion::kStiffClayNoFreeWater:
+      stiffClayNoFreeWater(ctx, call);
+      return;
+    case Criterion::kStiffClayNoFreeWaterK:
+      stiffClayNoFreeWaterK(ctx, call);
+      return;
+    case Criterion::kSandReese:
+      sandReese(ctx, call);
+      return;
+    case Criterion::kSandApi:
+      sandApi(ctx, call);
+      return;
+    case Criterion::kLiquefiedSand:
+      liquefiedSand(ctx, call);
       return;
     case Criterion::kWeakRock:
       weakRock(ctx, call);
@@ -176,14 +202,8 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
     case Criterion::kCementedSilt:
       cementedSilt(ctx, call);
       return;
-    // Criteria whose routines are not part of the engine yet, and frozen soil,
-    // which has none: their nodes keep the modulus they had.
-    case Criterion::kStiffClayFreeWater:
-    case Criterion::kStiffClayNoFreeWater:
-    case Criterion::kStiffClayNoFreeWaterK:
-    case Criterion::kSandReese:
-    case Criterion::kSandApi:
-    case Criterion::kLiquefiedSand:
+    // Frozen soil has no routine, and the undefined codes never reach a
+    // layer: their nodes keep the modulus they had.
     case Criterion::kFrozenSoil:
     case Criterion::kUndefined18:
     case Criterion::kUndefined19:

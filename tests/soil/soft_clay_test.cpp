@@ -300,6 +300,7 @@ TEST(SoftClay, ZeroStrengthAtTheFirstNodeOfALowerLayerIsAccepted) {
   AnalysisModel& model = ctx->model;
   SoilLayer& sand = addLayer(model, kSand, 0.0, 5.0);
   setValue(sand.unitWeight, 9.0, 9.0);
+  setValue(sand.frictionAngle, 35.0, 35.0);
   SoilLayer& clay = addLayer(model, kSoftClay, 5.0, 10.0);
   setValue(clay.cohesion, 0.0, 20.0);
   setValue(clay.unitWeight, 9.0, 9.0);

@@ -1,0 +1,51 @@
+#include "soil/curve_block.h"
+
+#include <cstddef>
+#include <numbers>
+
+#include "report/report_writers.h"
+
+namespace quarn::soil::curve_block {
+
+namespace {
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+
+}  // namespace
+
+double resistanceDepth(const AnalysisModel& model, double x) {
+  return x - model.soil.layers[1].top;
+}
+
+void writeTitle(engine::Channel& out, std::string_view title, std::string_view secondLine) {
+  out.emptyLines(2);
+  out.line(title);
+  if (!secondLine.empty()) out.line(secondLine);
+  out.endLine();
+}
+
+void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
+                     std::string_view batterLabel) {
+  const BatterAndSlope& angles = model.tables.batter;
+  report::writeLabelledValue(out, "Ground Slope Angle", "F12.3",
+                             angles.slopeAngle * kDegreesPerRadian, "degrees");
+  report::writeLabelledValue(out, batterLabel, "F12.3", angles.batterAngle * kDegreesPerRadian,
+                             "degrees");
+  report::writeLabelledValue(out, "Effective Slope", "F12.3",
+                             angles.effectiveSlopeAngle * kDegreesPerRadian, "degrees");
+}
+
+void writeMarkedRows(engine::Channel& out, const support::PrintedCurve& curve,
+                     const std::array<bool, support::kPrintedCurvePoints>& marked,
+                     std::string_view mark, double pm, double ym) {
+  for (std::size_t n = 0; n < curve.y.size(); ++n) {
+    report::Write_Report_Blanks(out, 3);
+    report::Write_Report_Number(out, curve.y[n] * ym, 12);
+    report::Write_Report_Blanks(out, 5);
+    report::Write_Report_Number(out, curve.p[n] * pm, 12);
+    if (marked[n]) out.put(mark);
+    report::End_Report_Line(out);
+  }
+}
+
+}  // namespace quarn::soil::curve_block
