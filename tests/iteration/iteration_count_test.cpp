@@ -64,8 +64,8 @@ TEST(LinearCase, ConvergesAtTheSixthIterationNotBefore) {
   // six solutions kept the loop going.
   for (const IterationValues& each : v) EXPECT_LE(each.dYmax, 1.0e-5);
 
-  const std::string afterLast = iterations.back() + "\nThe convergence criteria have been met\n" +
-                                "Completed Analysis 1\n\n";
+  const std::string afterLast =
+      iterations.back() + "\nThe convergence criteria have been met\n" + "Completed Analysis 1\n\n";
   EXPECT_NE(outcome.messages.find(afterLast), std::string::npos) << outcome.messages;
   EXPECT_NE(outcome.report.find("\nNumber of iterations             =              6\n"),
             std::string::npos);
@@ -96,9 +96,11 @@ TEST(IterationLines, OnlyTheLastFiveOfThirtyReachTheReport) {
   const auto outcome = runPile(run);
   EXPECT_EQ(outcome.code, 210);
 
-  const std::vector<std::string> messageLines = linesStartingWith(outcome.messages, "Analysis Case ");
+  const std::vector<std::string> messageLines =
+      linesStartingWith(outcome.messages, "Analysis Case ");
   ASSERT_EQ(messageLines.size(), 30u);
-  const std::vector<std::string> reportLines = linesStartingWith(outcome.report, "For Analysis Case ");
+  const std::vector<std::string> reportLines =
+      linesStartingWith(outcome.report, "For Analysis Case ");
   ASSERT_EQ(reportLines.size(), 5u) << outcome.report;
   for (int k = 26; k <= 30; ++k) {
     const IterationValues v = iterationValues(messageLines[static_cast<std::size_t>(k - 1)]);

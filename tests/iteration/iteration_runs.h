@@ -65,7 +65,7 @@ inline PipeSection siPipe() {
   pipe.width = 610.0;
   pipe.wall = 12.7;
   pipe.area = 23831.0;  // mm2
-  pipe.I = 1.0633e9;  // mm4
+  pipe.I = 1.0633e9;    // mm4
   return pipe;
 }
 
@@ -98,10 +98,17 @@ inline std::string inputText(const PileRun& run) {
      << "\nPrintSummaryOnly NO\nPrintIncrement " << run.printIncrement
      << "\nPrintPYCurves NO\nComputeInteraction NO\n";
   const PipeSection& p = run.pipe;
-  in << "SECTIONS\n1\n1\n11\n" << number(p.length) << "\n3\n" << number(p.E) << "\n"
-     << number(p.width) << "\n" << number(p.width) << "\n" << number(p.wall) << "\n"
-     << number(p.wall) << "\n" << number(p.area) << "\n" << number(p.area) << "\n"
-     << number(p.I) << "\n" << number(p.I) << "\n";
+  in << "SECTIONS\n1\n1\n11\n"
+     << number(p.length) << "\n3\n"
+     << number(p.E) << "\n"
+     << number(p.width) << "\n"
+     << number(p.width) << "\n"
+     << number(p.wall) << "\n"
+     << number(p.wall) << "\n"
+     << number(p.area) << "\n"
+     << number(p.area) << "\n"
+     << number(p.I) << "\n"
+     << number(p.I) << "\n";
   in << "SOIL LAYERS\n" << run.layers.size() << "\n";
   for (const ClayLayer& layer : run.layers) {
     in << layer.code << " " << number(layer.topFeet) << " " << number(layer.bottomFeet) << "\n"
@@ -199,7 +206,8 @@ inline std::string messageIterationLine(int L, int k, const IterationValues& v) 
 
 // The copy of an iteration line in the report, the values from column 37.
 inline std::string reportIterationLine(int L, int k, const IterationValues& v) {
-  std::string line = "For Analysis Case " + std::to_string(L) + ", Iteration " + std::to_string(k) + ",";
+  std::string line =
+      "For Analysis Case " + std::to_string(L) + ", Iteration " + std::to_string(k) + ",";
   line.resize(36, ' ');
   return line + " Y(top) =" + es(v.yTop, 12, 4) + ", dYmax =" + es(v.dYmax, 12, 4) +
          ", Delta dYmax =" + es(v.deltaDYmax, 12, 4);
@@ -207,7 +215,8 @@ inline std::string reportIterationLine(int L, int k, const IterationValues& v) {
 
 // Text between the first occurrence of `from` and the first occurrence of
 // `to` after it (`to` excluded); empty when `from` is missing.
-inline std::string between(const std::string& text, const std::string& from, const std::string& to) {
+inline std::string between(const std::string& text, const std::string& from,
+                           const std::string& to) {
   const std::size_t start = text.find(from);
   if (start == std::string::npos) return {};
   const std::size_t end = text.find(to, start + from.size());

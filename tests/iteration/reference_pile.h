@@ -195,8 +195,8 @@ inline ReferenceSolution solveReference(const ReferencePile& pile, const Referen
       return out;
     }
     for (int i = 1; i <= N; ++i) {
-      Es[static_cast<std::size_t>(i)] =
-          referenceModulus(clay, pile.width, (i - 1) * h, std::fabs(y[static_cast<std::size_t>(i)]));
+      Es[static_cast<std::size_t>(i)] = referenceModulus(clay, pile.width, (i - 1) * h,
+                                                         std::fabs(y[static_cast<std::size_t>(i)]));
     }
   }
   throw std::runtime_error("reference iteration did not converge");

@@ -45,7 +45,9 @@ std::vector<NodeRecord> nodeRecords(const std::string& plot) {
   return nodes;
 }
 
-void PrintTo(const AgreementCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AgreementCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SoftClayAgreement : public ::testing::TestWithParam<AgreementCase> {};
 
@@ -106,14 +108,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Free head, shear only, strength growing with depth.
         AgreementCase{"FreeHeadShear", {1, 20000.0, 0.0, 0.0}, 400.0, 1200.0, 50.0, 0.01},
         // Free head with a moment and axial thrust, uniform strength.
-        AgreementCase{"FreeHeadShearMomentThrust", {1, 15000.0, 1.0e6, 50000.0}, 600.0, 600.0,
-                      40.0, 0.02},
+        AgreementCase{
+            "FreeHeadShearMomentThrust", {1, 15000.0, 1.0e6, 50000.0}, 600.0, 600.0, 40.0, 0.02},
         // Fixed head (zero slope) with axial thrust.
         AgreementCase{"FixedHead", {2, 30000.0, 0.0, 50000.0}, 400.0, 1200.0, 50.0, 0.01, 1.0e-5},
         // A load that takes the upper nodes past 8 y50, onto the pu plateau.
-        AgreementCase{"FreeHeadBeyondEightY50", {1, 60000.0, 0.0, 0.0}, 400.0, 1200.0, 50.0,
-                      0.005}),
-    [](const ::testing::TestParamInfo<AgreementCase>& info) { return std::string(info.param.name); });
+        AgreementCase{
+            "FreeHeadBeyondEightY50", {1, 60000.0, 0.0, 0.0}, 400.0, 1200.0, 50.0, 0.005}),
+    [](const ::testing::TestParamInfo<AgreementCase>& info) {
+      return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace quarn::iteration::testing
