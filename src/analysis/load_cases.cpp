@@ -12,6 +12,7 @@
 #include "report/plot_records.h"
 #include "soil/criteria.h"
 #include "soil/py_framework.h"
+#include "soil/py_output.h"
 
 namespace quarn::analysis {
 
@@ -304,12 +305,20 @@ IterationOutcome iterateCase(RunContext& ctx, int L) {
   return outcome;
 }
 
-void finishCase(RunContext& ctx, int L, int k) {
+// printPyCurves: the p-y print option of the input, switched off while the
+// cases are solved.
+void finishCase(RunContext& ctx, int L, int k, bool printPyCurves) {
   AnalysisModel& model = ctx.model;
   ctx.messages.line("The convergence criteria have been met");
-  // p-y curves at requested depths are not printed by this engine yet: the
-  // plot file says that none follow.
-  if (L == 1) report::writePlotLine6(ctx.plot, 0);
+  if (L == 1) {
+    if (printPyCurves) {
+      model.options.printPyCurves = true;
+      soil::printPyCurvesAtDepths(ctx);
+      model.options.printPyCurves = false;
+    } else {
+      report::writePlotLine6(ctx.plot, 0);
+    }
+  }
   clearSectionMaxima(model.pileModel, L);
   report::Write_Case_Results(ctx, L, k);
   report::writePlotLine11WithoutStudy(ctx.plot, L, false);
@@ -369,7 +378,10 @@ void Analyze_Load_Cases(RunContext& ctx) {
 
   for (int L = 1; L <= cases; ++L) {
     // A non-converged case of load type 4 is reported; the run stops here.
-    if (engine::isStopped(model)) throw engine::RunStopped{};
+    // An output depth above the ground surface (input error 23) only costs
+    // the printed p-y curves: users get every case and the summary, and the
+    // run still ends on that error.
+    if (engine::isStopped(model) && !soil::onlyNonFatalError(model)) throw engine::RunStopped{};
     setUpCase(ctx, L, originalLength);
     const IterationOutcome outcome = iterateCase(ctx, L);
     if (!outcome.converged) {
@@ -377,7 +389,7 @@ void Analyze_Load_Cases(RunContext& ctx) {
       engine::raiseError(ctx, "RUN00010", engine::kRuntimeErrorBase + 10);
       if (model.loads.headLoads[L].loadType != 4) throw engine::RunStopped{};
     }
-    finishCase(ctx, L, outcome.iterations);
+    finishCase(ctx, L, outcome.iterations, printPyCurves);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});
   }
   model.options.printPyCurves = printPyCurves;

@@ -11,6 +11,7 @@
 #include "analysis/pile_model.h"
 #include "input/keyword_reader.h"
 #include "report/plot_records.h"
+#include "report/summary.h"
 
 namespace quarn::engine {
 
@@ -67,6 +68,9 @@ void analyse(RunContext& ctx) {
   preparePileModel(ctx);
   analysis::checkAnalysisSupported(ctx);
   analysis::Analyze_Load_Cases(ctx);
+  // Also after a reported case of load type 4 that did not converge: its
+  // error stops the run once the summary is written.
+  report::Write_Pile_Summary(ctx);
 }
 
 // Runs the steps, turning every way out into a finished run and a return value.

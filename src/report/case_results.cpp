@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/equilibrium.h"
 #include "analysis/node_response.h"
 #include "report/format.h"
 #include "report/plot_records.h"
@@ -189,6 +190,8 @@ void Write_Case_Results(engine::RunContext& ctx, int L, int k) {
   if (full) writeSlopeNote(out, load);
 
   analysis::resetResponseMaxima(pm);
+  analysis::EquilibriumCheck equilibrium;
+  analysis::resetEquilibriumCheck(equilibrium);
   const bool table = full && options.ICOM >= kAnalysisFull;
   if (table && isLinearUnits(options.IUNITS)) writeTableHeader(out, si);
 
@@ -197,6 +200,11 @@ void Write_Case_Results(engine::RunContext& ctx, int L, int k) {
   for (int i = 1; i <= pm.N; ++i) {
     analysis::Compute_Node_Response(model, i);
     const PileNode& node = pm.node[i];
+    if (i >= 3) {
+      analysis::Verify_Node_Equilibrium(ctx, equilibrium, i);
+    } else {
+      analysis::recordNodeMoment(equilibrium, node.M);
+    }
     const double y = printable(pm.y(i));
     if (i == 1) {
       result.headDeflection = y;
@@ -213,6 +221,7 @@ void Write_Case_Results(engine::RunContext& ctx, int L, int k) {
     }
   }
   if (full && options.ICOM == kAnalysisFull) writeStressNote(out, model.pile);
+  if (pm.N + 1 > 2) analysis::Verify_Node_Equilibrium(ctx, equilibrium, pm.N + 1);
 
   result.maxMoment = pm.maxima.moment;
   result.maxMomentX = pm.maxima.momentX;

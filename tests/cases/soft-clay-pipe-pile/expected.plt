@@ -206,3 +206,5 @@
   7.1280000E+02 -5.9392653E-10 -5.3390505E-03 -1.3933818E-03  5.9457623E-04  7.3929700E+10 Line 10(100): nodal depth, y, M, V, p, EI
   7.2000000E+02  2.0641055E-10  0.0000000E+00  0.0000000E+00 -2.0752575E-04  7.3929700E+10 Line 10(101): nodal depth, y, M, V, p, EI
     0                                                                           Line 11: Num. points on Ytop vs. Length curve for load case 2
+  2.0000000E+04  7.1367360E-01  1.6844693E+06  2.0000000E+04 -4.6415071E-03     Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)
+  3.0000000E+04  3.7152921E-01 -2.7893512E+06  3.0000000E+04 -7.3243880E-17     Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)

@@ -1,0 +1,248 @@
+#include "report/summary.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "engine/messages.h"
+#include "report/format.h"
+#include "report/plot_records.h"
+#include "report/report_writers.h"
+
+namespace quarn::report {
+
+namespace {
+
+using engine::Channel;
+
+constexpr int kLrfdFailureWarning = -400;
+constexpr double kKipsToPounds = 1000.0;
+constexpr std::size_t kCombinationNameWidth = 256;
+
+// Labels of the two head-condition values by load type 1..5.
+struct RowLabels {
+  const char* first;
+  const char* second;
+};
+constexpr std::array<RowLabels, 6> kRowLabels = {{
+    {"", ""},
+    {"    1   V =", "  M ="},
+    {"    2   V =", "  S ="},
+    {"    3   V =", "  R ="},
+    {"    4   y =", "  M ="},
+    {"    5   y =", "  S ="},
+}};
+
+void writeLoadTypeDefinitions(Channel& out, int unitSystem) {
+  out.line("Definitions of Pile-head Loading Conditions:");
+  out.endLine();
+  if (unitSystem == kUnitsUsCustomary) {
+    out.line("Load Type 1: Load 1 = Shear, lbs, and Load 2 = Moment, in-lbs");
+    out.line("Load Type 2: Load 1 = Shear, lbs, and Load 2 = Slope, radians");
+    out.line("Load Type 3: Load 1 = Shear, lbs, and Load 2 = Rotational Stiffness, in-lbs/radian");
+    out.line("Load Type 4: Load 1 = Top Deflection, inches, and Load 2 = Moment, in-lbs");
+    out.line("Load Type 5: Load 1 = Top Deflection, inches, and Load 2 = Slope, radians");
+    out.emptyLines(2);
+  } else if (unitSystem == kUnitsSi) {
+    out.line("Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m ");
+    out.line("Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians");
+    out.line("Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, kN-m/radian");
+    out.line("Load Type 4: Load 1 = Top Deflection, m, and Load 2 = Moment, kN-m");
+    out.line("Load Type 5: Load 1 = Top Deflection, m, and Load 2 = Slope, radians");
+    out.emptyLines(2);
+  }
+  out.line("               Pile-head      Pile-head ");
+  out.line(
+      "Load  Load    Condition 1    Condition 2        Axial        Pile-head       Maximum      "
+      "  Maximum       Pile-head  ");
+  if (unitSystem == kUnitsUsCustomary) {
+    out.line(
+        "Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       Moment     "
+        "     Shear        Rotation   ");
+    out.line(
+        " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         in-lbs     "
+        "      lbs          radians   ");
+  } else if (unitSystem == kUnitsSi) {
+    out.line(
+        "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       Moment     "
+        "     Shear        Rotation   ");
+    out.line(
+        " No.   No.    y(meters)      or kN-m/rad.        kN           meters          kN-m      "
+        "      kN           radians   ");
+  }
+}
+
+void writeLrfdColumnHeading(Channel& out, int unitSystem) {
+  out.line(
+      "Load  Load      Pile-head     Pile-head         Axial        Pile-head       Maximum      "
+      "  Maximum       Pile-Head  ");
+  if (unitSystem == kUnitsUsCustomary) {
+    out.line(
+        "Case  Type        Shear         Moment           Load        Deflection       Moment    "
+        "     Shear        Rotation    ");
+    out.line(
+        " No.   No.         lbs          in-lbs           lbs          inches          in-lbs    "
+        "      lbs          radians   ");
+  } else if (unitSystem == kUnitsSi) {
+    out.line(
+        "Case  Type       Shear          Moment           Load        Deflection       Moment    "
+        "     Shear        Rotation   ");
+    out.line(
+        " No.   No.    kilonewtons        kN-m             kN           meters          kN-m     "
+        "      kN           radians   ");
+  }
+}
+
+void writeLrfdPerformanceHeading(Channel& out) {
+  write(out, "(2/ 80(\"-\"))", {});
+  write(out, "(19X \"LRFD Performance by Load Case Combination\")", {});
+  write(out, "(80(\"-\") 2/)", {});
+  out.line(
+      "Load             Resistance    Factored      Maximum    Fact. Mom.    Pass/Fail     "
+      "Maximum                           ");
+  out.line(
+      "Case   Section     Factor       Moment        Moment     Fraction     for LRFD    Shear "
+      "For.    Pile-Top     Pile-Top ");
+  out.line(
+      " No.     No.     for Moment    Capacity     Developed    Mobilized     Moment      "
+      "Developed   Deflection    Rotation ");
+  out.line(
+      "                              of Section   in Section   in Section   of Section   in "
+      "Section    Developed    Developed   Name of Load Case Combination");
+  out.line(
+      "----   -------   ----------   ----------   ----------   ----------   ----------   "
+      "----------   ----------   ----------   -----------------------------------------");
+}
+
+// One row; returns true when the section fails under the combination.
+bool writeLrfdPerformanceRow(engine::RunContext& ctx, const LrfdPerformanceRow& row) {
+  Channel& out = ctx.report;
+  int width = 3;
+  Write_Report_Integer(out, row.combination, width);
+  Write_Report_Blanks(out, 1);
+  width = 7;
+  Write_Report_Integer(out, row.section, width);
+  Write_Report_Blanks(out, 3);
+  Write_Report_Number(out, row.flexureResistanceFactor, 10);
+  Write_Report_Blanks(out, 6);
+  if (row.capacity) {
+    Write_Report_Number(out, *row.capacity, 10);
+  } else {
+    out.put(" Infinite ");
+  }
+  Write_Report_Blanks(out, 3);
+  Write_Report_Number(out, row.maxMoment, 10);
+  Write_Report_Blanks(out, 3);
+  const double magnitude = std::fabs(row.maxMoment);
+  if (row.capacity) {
+    write(out, "(F10.4 $)", {magnitude / *row.capacity});
+  } else {
+    out.put("    N/A   ");
+  }
+  Write_Report_Blanks(out, 3);
+  bool failed = false;
+  if (!row.capacity) {
+    out.put("    N/A      ");
+  } else if (*row.capacity > magnitude) {
+    out.put("   Pass      ");
+  } else {
+    out.put(" > FAIL <    ");
+    engine::registerWarning(ctx.model.state, kLrfdFailureWarning);
+    failed = true;
+  }
+  Write_Report_Number(out, row.maxShear, 10);
+  Write_Report_Blanks(out, 3);
+  Write_Report_Number(out, row.headDeflection, 10);
+  Write_Report_Blanks(out, 3);
+  Write_Report_Number(out, row.headRotation, 10);
+  Write_Report_Blanks(out, 3);
+  // The name fills its whole 256-character field.
+  std::string name(row.name.substr(0, kCombinationNameWidth));
+  name.resize(kCombinationNameWidth, ' ');
+  out.line(name);
+  return failed;
+}
+
+}  // namespace
+
+void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd) {
+  write(report, "(/ / / 80(\"-\") / 27X \"Summary of Pile Response(s)\" / 80(\"-\") 2/)", {});
+  if (lrfd) {
+    writeLrfdColumnHeading(report, unitSystem);
+  } else {
+    writeLoadTypeDefinitions(report, unitSystem);
+  }
+  report.line(
+      "----  ----  --------------  --------------  -------------  -------------  -------------  "
+      "-------------  -------------");
+}
+
+void writeSummaryRow(engine::Channel& report, int L, int t, double value1, double value2,
+                     double axialLoad, const CaseResult& result) {
+  if (t < 1 || t > 5) throw std::invalid_argument("load type " + std::to_string(t));
+  int width = 3;
+  Write_Report_Integer(report, L, width);
+  Write_Report_Blanks(report, 1);
+  report.put(kRowLabels[static_cast<std::size_t>(t)].first);
+  Write_Report_Number(report, value1, 11);
+  report.put(kRowLabels[static_cast<std::size_t>(t)].second);
+  Write_Report_Number(report, value2, 11);
+  Write_Report_Number(report, axialLoad, 15);
+  Write_Report_Number(report, result.headDeflection, 15);
+  Write_Report_Number(report, result.maxMoment, 15);
+  Write_Report_Blanks(report, 4);
+  Write_Report_Number(report, result.maxShear, 11);
+  write(report, "(F15.8)", {result.headSlope});
+}
+
+std::optional<double> factoredMomentCapacity(int sectionType, double phiM, double plasticMoment,
+                                             double nominalMoment, int unitSystem) {
+  if (sectionType == kSectionElastic) return std::nullopt;
+  if (sectionType == kSectionElasticPlastic) return phiM * plasticMoment;
+  const double Mn = unitSystem == kUnitsUsCustomary ? nominalMoment * kKipsToPounds : nominalMoment;
+  return phiM * Mn;
+}
+
+int writeLrfdPerformanceTable(engine::RunContext& ctx, std::span<const LrfdPerformanceRow> rows) {
+  Channel& out = ctx.report;
+  writeLrfdPerformanceHeading(out);
+  int failures = 0;
+  for (const LrfdPerformanceRow& row : rows) {
+    if (writeLrfdPerformanceRow(ctx, row)) ++failures;
+  }
+  if (failures == 0) {
+    write(out, "(/ \"All LRFD load combinations have passed for all pile sections.\")", {});
+  } else {
+    write(out, "(/ I0 \" LRFD load combinations have failed.\")", {failures});
+  }
+  return failures;
+}
+
+void Write_Pile_Summary(engine::RunContext& ctx) {
+  const AnalysisModel& model = ctx.model;
+  const Options& options = model.options;
+  if (options.useLrfd) {
+    // The rows of an LRFD summary show the factored pile-head loads of each
+    // combination and its performance table needs the nominal moment
+    // capacities; both come from the LRFD analysis, which stops every run
+    // before its first combination until it is part of the engine.
+    throw std::logic_error("summary of LRFD load combinations without their factored loads");
+  }
+  Channel& out = ctx.report;
+  const int units = options.IUNITS;
+  const int cases = model.loads.numberOfLoadCases;
+  writeSummaryHeading(out, units, false);
+  for (int L = 1; L <= cases; ++L) {
+    const PileHeadLoad& load = model.loads.headLoads[static_cast<std::size_t>(L)];
+    writeSummaryRow(out, L, load.loadType, load.condition1, load.condition2, load.axialThrust,
+                    model.results.cases[static_cast<std::size_t>(L)]);
+  }
+  for (int L = 1; L <= cases; ++L) {
+    const CaseResult& result = model.results.cases[static_cast<std::size_t>(L)];
+    writePlotLine13(ctx.plot, result.headShear, result.headDeflection, result.maxMoment,
+                    result.maxShear, result.headSlope, units);
+  }
+}
+
+}  // namespace quarn::report
