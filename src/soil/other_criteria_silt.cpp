@@ -21,6 +21,7 @@
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/other_criteria.h"
+#include "soil/sand.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
@@ -267,61 +268,20 @@ double cementedSiltDefaultEpsilon50(double c, int unitSystem) {
 
 CementedSiltCurve makeCementedSiltCurve(const CementedSiltInput& in) {
   CementedSiltCurve curve;
-  const double phi = in.phi;
   const double D = in.D;
   const double z = in.z;
   const double gamma = in.gamma;
-  const double alpha = phi / 2.0;
-  const double beta = kQuarterPi + alpha;
   const double t = std::abs(in.theta);
-  const double tanPhi = std::tan(phi);
-  const double tanAlpha = std::tan(alpha);
-  const double tanBeta = std::tan(beta);
-  const double sinBeta = std::sin(beta);
-  const double cosAlpha = std::cos(alpha);
-  const double tanBetaMinusPhi = std::tan(beta - phi);
 
-  // Active coefficient, on sloping ground the one of the slope.
-  const double levelRoot = std::tan(kQuarterPi - alpha);
-  const double KaLevel = levelRoot * levelRoot;
-  curve.Ka = KaLevel;
-  if (t > 1e-10) {
-    const double cosT = std::cos(t);
-    const double cosPhi = std::cos(phi);
-    const double m = std::max(0.0, cosT * cosT - cosPhi * cosPhi);
-    curve.Ka = cosT * (cosT - std::sqrt(m)) / (cosT + std::sqrt(m));
-  }
-  const double Ka = curve.Ka;
-
-  // Frictional part: the shallow wedge, on sloping ground with the factor s
-  // of the slope on the side the pile moves to.
-  curve.pst = gamma * z *
-              (kK0 * z * tanPhi * sinBeta / (tanBetaMinusPhi * cosAlpha) +
-               tanBeta / tanBetaMinusPhi * (D + z * tanBeta * tanAlpha) +
-               kK0 * z * tanBeta * (tanPhi * sinBeta - tanAlpha) - Ka * D);
-  if (t > 1e-15) {
-    const double slope = std::tan(t) * tanBeta;
-    const bool yDown = in.yn > 1e-14;
-    const bool yUp = in.yn < -1e-14;
-    const bool thetaDown = in.theta > 1e-14;
-    const bool thetaUp = in.theta < -1e-14;
-    if ((yDown && thetaDown) || (yUp && thetaUp)) curve.s = 1.0 + slope;
-    if ((yDown && thetaUp) || (yUp && thetaDown)) curve.s = 1.0 - slope;
-    const double s = curve.s;
-    if (s > 1e-20) {
-      const double D1 = slope / s;
-      const double F1 = 4.0 * D1 * D1 * D1 - 3.0 * D1 * D1 + 1.0;
-      curve.pst = gamma * z *
-                  (tanBeta / tanBetaMinusPhi * (D + z * tanAlpha * tanBeta / s) / s - Ka * D +
-                   kK0 * z * tanPhi * sinBeta * F1 / (cosAlpha * tanBetaMinusPhi) +
-                   F1 * kK0 * z * tanBeta * (tanPhi * sinBeta - tanAlpha));
-    }
-  }
-  // The deep flow with the level active coefficient, at the depth below the
-  // ground surface.
-  const double tan2Beta = tanBeta * tanBeta;
-  const double tan4Beta = tan2Beta * tan2Beta;
-  curve.psd = (kK0 * tanPhi * tan4Beta + KaLevel * (tan4Beta * tan4Beta - 1.0)) * D * gamma * in.z0;
+  // Frictional part: the Reese sand wedge near the surface, with the active
+  // coefficient of the slope on sloping ground and the divisor s of the slope
+  // on the side the pile moves to, and the flow around the pile at depth (at
+  // the depth below the ground surface, with the level active coefficient).
+  const SandWedge wedge = makeSandWedge(in.phi, kK0);
+  curve.Ka = t > 1e-10 ? slopingActiveCoefficient(in.theta, in.phi) : wedge.KaLevel;
+  curve.s = wedgeSlopeDivisor(in.theta, in.yn, wedge.beta);
+  curve.pst = shallowSandResistance(wedge, curve.Ka, gamma, z, D, in.theta, curve.s);
+  curve.psd = deepSandResistance(wedge, gamma, in.z0, D);
   if (curve.s <= 1e-10 && t > 1e-10) curve.pst = curve.psd;
   curve.ps = curve.psd < curve.pst ? curve.psd : curve.pst;
 

@@ -276,7 +276,7 @@ double fn_LayerValueAt(RunContext& ctx, int k, double x, const LayerValue& value
       out.line("Problem:  The top and bottom elevations for massive rock layer are equal.");
       report::write(out,
                     "(\"          The top and bottom elevations for layer \", I0, \" = \", "
-                    "ES12.4, 2/, "
+                    "ES12.4, 3/, "
                     "\"Solution: Correct the input data for elevations defining the massive "
                     "rock layer.\")",
                     {k, layer.top});
@@ -337,10 +337,12 @@ void weakRock(RunContext& ctx, const CriterionCall& call) {
       continue;
     }
     // The initial modulus on the straight line, and at no deflection (where
-    // a rock without strength has yA = 0 and no secant).
+    // a rock without strength has yA = 0 and no secant). The straight line
+    // reaches a good part of pur, so it carries the multipliers like the rest
+    // of the curve: a group's p-multiplier applies from the first deflection.
     const double y = relativeDeflection(model, i, point.ym);
     if (y < curve.yA || y == 0.0) {
-      storeModulus(model, i, curve.kir);
+      storeModulus(model, i, point.pm * curve.kir / point.ym);
     } else {
       storeModulus(model, i, point.pm * curve.p(y) / (y * point.ym));
     }
