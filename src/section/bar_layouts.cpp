@@ -170,8 +170,8 @@ void buildHPileOutline(Polygon& p, double d, double bf, double tf, double tw, bo
   const double b = bf / 2.0;
   const double w = tw / 2.0;
   const double inner = h - tf;  // inner face of a flange
-  const double outline[12][2] = {{-b, -h}, {b, -h},   {b, -inner}, {w, -inner},
-                                 {w, inner}, {b, inner}, {b, h},      {-b, h},
+  const double outline[12][2] = {{-b, -h},    {b, -h},     {b, -inner},  {w, -inner},
+                                 {w, inner},  {b, inner},  {b, h},       {-b, h},
                                  {-b, inner}, {-w, inner}, {-w, -inner}, {-b, -inner}};
   p.count = 12;
   for (int v = 1; v <= 12; ++v) {

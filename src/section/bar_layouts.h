@@ -11,12 +11,12 @@ namespace quarn::section {
 // Why a layout could not place its bars.
 enum class LayoutResult {
   kPlaced,
-  kDiameterNotPositive,     // D <= 0 (or the square width W)
-  kDiameterBelowBar,        // D smaller than the bar diameter
-  kCoverNotPositive,        // cover <= 0
-  kCountOutOfRange,         // n outside 1..300, or n x bundle above 300
-  kBundleOutOfRange,        // bundle size outside 1..3
-  kRadiusNotPositive,       // the bar circle (or the strand square) has no size
+  kDiameterNotPositive,  // D <= 0 (or the square width W)
+  kDiameterBelowBar,     // D smaller than the bar diameter
+  kCoverNotPositive,     // cover <= 0
+  kCountOutOfRange,      // n outside 1..300, or n x bundle above 300
+  kBundleOutOfRange,     // bundle size outside 1..3
+  kRadiusNotPositive,    // the bar circle (or the strand square) has no size
 };
 
 // Bars or strands on a circle: n groups of `bundle` bars (1, 2 or 3), the
@@ -40,8 +40,7 @@ LayoutResult Calculate_Square_Bar_Positions(int variant, BarArray& x, BarArray& 
 // Clear distance between neighbouring bars of the circular layout: the centre
 // distance of bars 1 and 2 (single bars), 2 and 3 (bundles of 2) or 2 and 4
 // (bundles of 3) less the bar diameter; 0 when the layout has no such pair.
-double edgeToEdgeBarSpacing(const BarArray& x, const BarArray& y, int bars, int bundle,
-                            double d_b);
+double edgeToEdgeBarSpacing(const BarArray& x, const BarArray& y, int bars, int bundle, double d_b);
 
 // A regular octagon of width w across the flats, centred, with a flat at the
 // top and the bottom (a = 0.2071 w, single precision).

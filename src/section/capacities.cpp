@@ -12,7 +12,9 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kConcreteCrushingFactor = sp(0.85f);  // 0.85 f'c of ACI 318
 
-double circleArea(double d) { return kPi / 4.0 * d * d; }
+double circleArea(double d) {
+  return kPi / 4.0 * d * d;
+}
 
 // The steel and concrete areas of the axial capacity formulas. Casing and
 // core are absent (0) for the uncased sections.

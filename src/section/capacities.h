@@ -11,7 +11,7 @@
 namespace quarn::section {
 
 // Warnings of the section mechanics (blocks in the warning summary).
-inline constexpr int kWarningTooManyCurvePoints = -305;  // a curve reached 150 points
+inline constexpr int kWarningTooManyCurvePoints = -305;   // a curve reached 150 points
 inline constexpr int kWarningPossibleDesignError = -355;  // strain 0.003 never reached
 inline constexpr int kWarningLrfdFailure = -400;          // an LRFD case overloads the pile
 

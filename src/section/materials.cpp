@@ -12,9 +12,9 @@ namespace {
 constexpr double kKpaPerKsi = sp(6894.757f);
 
 // Concrete.
-constexpr double kCrushingStrain = 0.0038;     // end of the descending branch
-constexpr double kCrushedStress = sp(0.001f);  // what crushed concrete is left to carry
-constexpr double kRuptureCoefficient = sp(0.0075f);            // x sqrt(1000 f'c), ksi
+constexpr double kCrushingStrain = 0.0038;           // end of the descending branch
+constexpr double kCrushedStress = sp(0.001f);        // what crushed concrete is left to carry
+constexpr double kRuptureCoefficient = sp(0.0075f);  // x sqrt(1000 f'c), ksi
 constexpr double kPrestressedRuptureCoefficient = sp(0.004f);  // prestressed concrete
 constexpr double kPeakStrainFactor = sp(1.7f);                 // eps0 = 1.7 f'c / Ec
 constexpr double kDescentFraction = 0.15;  // the stress falls to 0.85 f'c at 0.0038
@@ -31,8 +31,7 @@ constexpr double kPrestressingBarModulus = 29000.0;
 // The PCI power formula of a stress-relieved or low-relaxation strand: linear
 // up to `limit`, then fpu - k / (eps - offset), never beyond fpu. Compression
 // mirrors tension. `closedLower`: the linear range includes -limit.
-double pciStrand(double epsT, double fpu, double limit, double offset, double k,
-                 bool closedLower) {
+double pciStrand(double epsT, double fpu, double limit, double offset, double k, bool closedLower) {
   const bool linear = closedLower ? std::abs(epsT) <= limit : (-limit < epsT && epsT <= limit);
   if (linear) return kStrandFormulaModulus * epsT;
   if (epsT > limit) return std::min(fpu, fpu - k / (epsT - offset));
@@ -187,8 +186,8 @@ double strandStressKsi(int steelModel, double epsT, int barGradeCode) {
   }
 }
 
-void concreteStresses(const MaterialState& m, double extremeTensionStrain,
-                      const SliceArray& strain, SliceArray& stress, SectionFlags& flags) {
+void concreteStresses(const MaterialState& m, double extremeTensionStrain, const SliceArray& strain,
+                      SliceArray& stress, SectionFlags& flags) {
   stress.fill(0.0);
   if (m.ConcreteModel != kConcreteModelStandard) return;
   const ConcreteProperties& c = m.concrete;
@@ -196,7 +195,8 @@ void concreteStresses(const MaterialState& m, double extremeTensionStrain,
   for (int i = 1; i <= kNumSlices; ++i) {
     const auto u = static_cast<std::size_t>(i);
     const double eps = strain[u];
-    stress[u] = eps > 0.0 ? concreteCompressionStress(c, eps) : concreteTensionStress(c, eps, flags);
+    stress[u] =
+        eps > 0.0 ? concreteCompressionStress(c, eps) : concreteTensionStress(c, eps, flags);
   }
 }
 

@@ -64,10 +64,10 @@ struct MaterialState {
   double compressiveStrength = 0.0;  // f'c
   double barYieldStress = 0.0;       // fy of the bars
   double barModulus = 0.0;           // Es of the bars
-  int barGradeCode = 0;              // deformed prestressing bars: 1 -> 157 ksi, 3 or 5 -> 160, else 150
-  double casingModulus = 0.0;        // casing or pipe wall
+  int barGradeCode = 0;        // deformed prestressing bars: 1 -> 157 ksi, 3 or 5 -> 160, else 150
+  double casingModulus = 0.0;  // casing or pipe wall
   double casingYieldStress = 0.0;
-  double coreModulus = 0.0;          // core tube and H-pile insert
+  double coreModulus = 0.0;  // core tube and H-pile insert
   double coreYieldStress = 0.0;
   double strandUltimateStrength = 0.0;  // fpu (ksi or kPa)
   double strandModulus = 0.0;           // Es of the strands (ksi or kPa)
@@ -89,8 +89,7 @@ struct MaterialState {
 // f'c), fr = -0.0075 sqrt(1000 f'c) (-0.004 for prestressed concrete),
 // eps0 = 1.7 f'c / Ec, epsCr where the tension parabola reaches fr. SI values
 // are converted to ksi and back. Model 1 (no concrete) gives all zeros.
-ConcreteProperties concreteModelProperties(double fc, int concreteModel, bool prestressed,
-                                           bool si);
+ConcreteProperties concreteModelProperties(double fc, int concreteModel, bool prestressed, bool si);
 
 // Computes `concrete`, `Es` and `fy` of the state from its loaded values.
 void Compute_Concrete_Properties(MaterialState& m);
@@ -125,8 +124,8 @@ double strandStressKsi(int steelModel, double epsT, int barGradeCode);
 // Section concrete: the cracking check of the extreme tension fibre (strain
 // (c - H) phi + eps_ce, passed as extremeTensionStrain), then every slice
 // 1..100 from its strain.
-void concreteStresses(const MaterialState& m, double extremeTensionStrain,
-                      const SliceArray& strain, SliceArray& stress, SectionFlags& flags);
+void concreteStresses(const MaterialState& m, double extremeTensionStrain, const SliceArray& strain,
+                      SliceArray& stress, SectionFlags& flags);
 // Concrete of a filled core; same cracking check and tension branch.
 void coreConcreteStresses(const MaterialState& m, double extremeTensionStrain,
                           const SliceArray& strain, SliceArray& stress, SectionFlags& flags);

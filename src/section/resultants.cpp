@@ -38,7 +38,9 @@ bool anyFilledCore(const SliceModel& m) {
 }
 
 // A core tube works only with a wall; a void core carries nothing.
-bool isTube(const Core& core) { return core.diameter > 0.0 && core.wallThickness > 0.0; }
+bool isTube(const Core& core) {
+  return core.diameter > 0.0 && core.wallThickness > 0.0;
+}
 
 }  // namespace
 
@@ -56,8 +58,8 @@ double Compute_Concrete_Force(SectionState& s, double c, double phi) {
 }
 
 double Compute_Rebar_Force(SectionState& s) {
-  longitudinalSteelStresses(s.materials, s.slices.NumBars > 0, s.stresses.strain,
-                            s.stresses.steel, s.flags);
+  longitudinalSteelStresses(s.materials, s.slices.NumBars > 0, s.stresses.strain, s.stresses.steel,
+                            s.flags);
   return forceOf(s.stresses.steel, s.slices.RebarArea);
 }
 
@@ -141,8 +143,8 @@ MomentPoint Compute_Moment_Point(const SectionState& s, double c, double phi, in
   const bool pipe = s.slices.kind == SectionKind::SteelPipePile;
   // Past the peak the curve keeps the largest moment reached, so EI keeps
   // falling smoothly with curvature; the pipe's own curve is kept as computed.
-  p.moment = (!pipe && pointIndex > 1) ? std::max(previousMoment, p.computed.total)
-                                       : p.computed.total;
+  p.moment =
+      (!pipe && pointIndex > 1) ? std::max(previousMoment, p.computed.total) : p.computed.total;
   p.EI = p.moment / phi;
   p.maxCompressiveStrain = c * phi + (pipe ? 0.0 : s.materials.precompression);
   p.maxTensileStrain = (c - s.slices.H) * phi;

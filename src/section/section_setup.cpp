@@ -95,8 +95,8 @@ void loadBars(RunContext& ctx, SectionState& s, const ReinforcementData& r, doub
   s.barOffset = r.offset;
   double barDiameter = r.barDiameter;
   placeOrStop(ctx, s.sectionIndex,
-              Calculate_Circular_Bar_Positions(m.barX, m.barY, layoutDiameter, r.cover,
-                                               barDiameter, r.groups, r.bundleSize));
+              Calculate_Circular_Bar_Positions(m.barX, m.barY, layoutDiameter, r.cover, barDiameter,
+                                               r.groups, r.bundleSize));
   for (int k = 1; k <= m.NumBars; ++k) {
     const auto u = static_cast<std::size_t>(k);
     m.barDiameter[u] = barDiameter;  // a diameter above 100 was taken as 0
@@ -123,8 +123,8 @@ void loadStrands(RunContext& ctx, SectionState& s, const PileSection& section) {
 
   s.uniformBars = true;
   s.barCover = p.cover;
-  const bool square = section.type == kSectionSquarePrestressed ||
-                      section.type == kSectionHollowSquarePrestressed;
+  const bool square =
+      section.type == kSectionSquarePrestressed || section.type == kSectionHollowSquarePrestressed;
   double strandDiameter = p.strandDiameter;
   // The square perimeter patterns belong to square piles; strands of round
   // and octagonal piles always lie on a circle, which keeps them inside the
@@ -132,14 +132,14 @@ void loadStrands(RunContext& ctx, SectionState& s, const PileSection& section) {
   if (square && (p.arrangementCode == kStrandsSquarePattern1 ||
                  p.arrangementCode == kStrandsSquarePattern2)) {
     placeOrStop(ctx, s.sectionIndex,
-                Calculate_Square_Bar_Positions(p.arrangementCode, m.barX, m.barY,
-                                               section.diameter, p.cover, strandDiameter,
-                                               m.NumBars));
+                Calculate_Square_Bar_Positions(p.arrangementCode, m.barX, m.barY, section.diameter,
+                                               p.cover, strandDiameter, m.NumBars));
   } else {
     placeOrStop(ctx, s.sectionIndex,
                 Calculate_Circular_Bar_Positions(m.barX, m.barY, section.diameter, p.cover,
                                                  strandDiameter, m.NumBars, 1));
-    for (int k = 1; k <= m.NumBars; ++k) m.barDiameter[static_cast<std::size_t>(k)] = strandDiameter;
+    for (int k = 1; k <= m.NumBars; ++k)
+      m.barDiameter[static_cast<std::size_t>(k)] = strandDiameter;
     s.edgeToEdgeBarSpacing = edgeToEdgeBarSpacing(m.barX, m.barY, m.NumBars, 1, strandDiameter);
   }
 }
@@ -192,8 +192,8 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
       break;
     case kSectionCasedShaftWithCore:
       m.coreCount = 1;
-      m.cores[1] = Core{section.coreDiameter, 0.0, 0.0, section.coreWallThickness,
-                        section.coreFilled, 0, 0};
+      m.cores[1] =
+          Core{section.coreDiameter, 0.0, 0.0, section.coreWallThickness, section.coreFilled, 0, 0};
       [[fallthrough]];
     case kSectionCasedShaft:
     case kSectionSteelPipe:
@@ -217,8 +217,8 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
   mat.coreYieldStress =
       (section.coreYieldStress > 0.0 ? section.coreYieldStress : section.steelYieldStress) *
       stressScale;
-  mat.ConcreteModel = m.kind == SectionKind::SteelPipePile ? kConcreteModelNone
-                                                            : kConcreteModelStandard;
+  mat.ConcreteModel =
+      m.kind == SectionKind::SteelPipePile ? kConcreteModelNone : kConcreteModelStandard;
   mat.CoreConcreteModel = section.type == kSectionCasedShaftWithCore && section.coreFilled
                               ? kConcreteModelStandard
                               : kConcreteModelNone;
@@ -257,8 +257,8 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
 void sliceSection(SectionState& s, engine::Channel* report) {
   if (s.slices.kind == SectionKind::NotSliced) return;
   buildSliceGrid(s.slices);
-  Calculate_Concrete_Slice_Areas(s.slices,
-                                 s.materials.CoreConcreteModel != kConcreteModelNone, report);
+  Calculate_Concrete_Slice_Areas(s.slices, s.materials.CoreConcreteModel != kConcreteModelNone,
+                                 report);
   Calculate_Slice_Depths(s.slices);
   Compute_Concrete_Properties(s.materials);
 }

@@ -45,9 +45,9 @@ struct SliceStresses {
 
 // Nominal axial capacities (forces in working units: kips or kN).
 struct AxialCapacities {
-  double Pcap = 0.0;  // compression, positive
-  double Tcap = 0.0;  // tension, negative
-  double Pcr = 0.0;   // tensile load that cracks the concrete, negative; 0 without it
+  double Pcap = 0.0;     // compression, positive
+  double Tcap = 0.0;     // tension, negative
+  double Pcr = 0.0;      // tensile load that cracks the concrete, negative; 0 without it
   double barArea = 0.0;  // A_s, the sum of the bar areas
   // Concrete properties as the capacity step and the section report compute
   // them (reinforced concrete).
@@ -57,7 +57,7 @@ struct AxialCapacities {
 struct SectionState {
   int sectionIndex = 0;  // 1-based index of the pile section
   int sectionType = 0;   // input type code
-  SliceModel slices;  // holds the section kind
+  SliceModel slices;     // holds the section kind
   MaterialState materials;
   SectionFlags flags;
   SliceStresses stresses;
@@ -65,11 +65,11 @@ struct SectionState {
   AxialCapacities capacities;
 
   // Input facts the report and the capacities use.
-  double barCover = 0.0;          // clear cover to the bars or strands
-  double barOffset = 0.0;         // cage offset added to every bar y
+  double barCover = 0.0;   // clear cover to the bars or strands
+  double barOffset = 0.0;  // cage offset added to every bar y
   double edgeToEdgeBarSpacing = 0.0;
   int bundleSize = 1;
-  bool uniformBars = false;       // every bar alike, placed by a layout
+  bool uniformBars = false;  // every bar alike, placed by a layout
 };
 
 }  // namespace quarn::section

@@ -21,14 +21,38 @@ struct SectionUnitLabels {
 };
 
 inline constexpr SectionUnitLabels kUsCustomarySectionLabels = {
-    " ksi    ", " psi", " in     ", " kips   ", " rad/in ",
-    " in-kip ", " sq. in.", " in^4   ", " lb-in^2"};
+    .stress = " ksi    ",
+    .smallStress = " psi",
+    .length = " in     ",
+    .force = " kips   ",
+    .curvature = " rad/in ",
+    .moment = " in-kip ",
+    .area = " sq. in.",
+    .inertia = " in^4   ",
+    .stiffness = " lb-in^2",
+};
 inline constexpr SectionUnitLabels kSiSectionLabels = {
-    " kPa    ", " kPa", " m      ", " kN     ", " rad/m  ",
-    " kN-m   ", " sq. m  ", " m^4    ", " kN-m^2 "};
+    .stress = " kPa    ",
+    .smallStress = " kPa",
+    .length = " m      ",
+    .force = " kN     ",
+    .curvature = " rad/m  ",
+    .moment = " kN-m   ",
+    .area = " sq. m  ",
+    .inertia = " m^4    ",
+    .stiffness = " kN-m^2 ",
+};
 inline constexpr SectionUnitLabels kGeneralSectionLabels = {
-    " F/L^2  ", " F/L^2", " L      ", " F      ", " rad/L  ",
-    " F-L    ", " L^2    ", " L^4    ", " F-L^2  "};
+    .stress = " F/L^2  ",
+    .smallStress = " F/L^2",
+    .length = " L      ",
+    .force = " F      ",
+    .curvature = " rad/L  ",
+    .moment = " F-L    ",
+    .area = " L^2    ",
+    .inertia = " L^4    ",
+    .stiffness = " F-L^2  ",
+};
 
 inline constexpr const SectionUnitLabels& sectionUnitLabels(int IUNITS) {
   if (IUNITS == kUnitsUsCustomary) return kUsCustomarySectionLabels;

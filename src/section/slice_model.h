@@ -20,8 +20,8 @@ inline constexpr int kNumSlices = 100;
 inline constexpr int kMaxPolygonVertices = 300;
 inline constexpr int kMaxCores = 4;  // every input type gives 0 or 1; the slicing takes any count
 
-using SliceArray = std::array<double, kNumSlices + 1>;       // slices 1..100
-using BarArray = std::array<double, kMaxBars + 1>;           // bars 1..300
+using SliceArray = std::array<double, kNumSlices + 1>;            // slices 1..100
+using BarArray = std::array<double, kMaxBars + 1>;                // bars 1..300
 using VertexArray = std::array<double, kMaxPolygonVertices + 1>;  // vertices 1..300
 
 // A closed polygon, vertices 1..count counter-clockwise.
@@ -46,13 +46,13 @@ struct Core {
 struct SliceModel {
   SectionKind kind = SectionKind::NotSliced;
 
-  // Grid.
+  // Grid. NumSlicesReal, the double value of NumSlices, is used in divisions.
   int NumSlices = kNumSlices;
-  double NumSlicesReal = static_cast<double>(kNumSlices);  // used in divisions
-  double H = 0.0;      // depth in the bending direction
-  double B = 0.0;      // width of a rectangle; equal to H otherwise
-  double yTop = 0.0;   // y of the compression fibre
-  double delta = 0.0;  // slice thickness |H| / 100
+  double NumSlicesReal = static_cast<double>(kNumSlices);
+  double H = 0.0;                               // depth in the bending direction
+  double B = 0.0;                               // width of a rectangle; equal to H otherwise
+  double yTop = 0.0;                            // y of the compression fibre
+  double delta = 0.0;                           // slice thickness |H| / 100
   std::array<double, kNumSlices + 1> SliceY{};  // boundaries 0..100, decreasing
   SliceArray SliceDepth{};                      // slice centre below the top fibre
 
@@ -68,7 +68,7 @@ struct SliceModel {
   double TotalCoreConcreteArea = 0.0;
 
   // Geometry of the components (set from the section input before slicing).
-  double diameter = 0.0;  // circular kinds: section diameter (casing or pipe outside diameter)
+  double diameter = 0.0;   // circular kinds: section diameter (casing or pipe outside diameter)
   Polygon SectionPolygon;  // kinds 1, 2 (built by the grid), 10 and 11
   Polygon HPileOutline;    // kinds 4 and 8
   int hPileFirstSlice = 0;

@@ -1,11 +1,10 @@
-#include "section/slice_model.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
 
 #include "engine/single_precision.h"
+#include "section/slice_model.h"
 
 namespace quarn::section {
 
@@ -17,7 +16,9 @@ constexpr double kSegmentEdgeBand = sp(0.99f);
 // Clipped vertices closer than 1e-4 (squared distance below 1e-8) are one vertex.
 constexpr double kDuplicateVertexSquared = sp(1.0e-8f);
 
-double circleArea(double diameter) { return kPi / 4.0 * diameter * diameter; }
+double circleArea(double diameter) {
+  return kPi / 4.0 * diameter * diameter;
+}
 
 // The slice holding y, where a y above the top fibre counts in slice 1: a bar
 // or tube reaching past the compression face keeps its area in the section
@@ -81,9 +82,8 @@ void grossConcrete(SliceModel& model) {
     const Polygon& p = model.SectionPolygon;
     for (int i = 1; i <= kNumSlices; ++i) {
       const auto u = static_cast<std::size_t>(i);
-      model.ConcreteArea[u] =
-          fn_PolygonAreaBelow(p, p.count, model.SliceY[u - 1]) -
-          fn_PolygonAreaBelow(p, p.count, model.SliceY[u]);
+      model.ConcreteArea[u] = fn_PolygonAreaBelow(p, p.count, model.SliceY[u - 1]) -
+                              fn_PolygonAreaBelow(p, p.count, model.SliceY[u]);
     }
   }
 }
@@ -260,8 +260,7 @@ void Calculate_Core_Slice_Areas(SliceModel& model, int k, bool coreConcreteModel
 
   // The whole footprint leaves the section concrete.
   SliceArray footprint{};
-  spreadRoundMember(model, footprint, top, core.diameter, core.diameter,
-                    circleArea(core.diameter));
+  spreadRoundMember(model, footprint, top, core.diameter, core.diameter, circleArea(core.diameter));
   subtract(model.ConcreteArea, footprint);
 
   SliceArray ring = footprint;
