@@ -36,8 +36,8 @@ constexpr double kPoundsPerInchPerKilonewtonPerMetre = sp(5.710147380828857f);
 constexpr double kReferenceUnitWeightUs = sp(0.036839600652456284f);  // 10 kN/m3 in lb/in3
 constexpr double kLiquefiedLimit = 15.0;                              // kN/m
 constexpr double kLiquefiedRange = 150.0;                             // mm
-// First nonzero deflection of the printed curve, where the secant modulus of
-// a node without deflection is taken (the curve starts with zero slope).
+// First nonzero deflection of the printed curve (3 mm, 0.125 in), where the
+// secant modulus of a node without deflection is taken.
 constexpr double kLiquefiedReferenceDeflectionSi = sp(0.003000000026077032f);  // m
 constexpr double kLiquefiedReferenceDeflectionUs = 0.125;                      // in
 
@@ -280,8 +280,11 @@ double LiquefiedSandCurve::p(double y) const {
 
 double LiquefiedSandCurve::modulus(double y, double pm, double ym) const {
   if (y < 1e-14) {
-    // No deflection: p / y is 0 / 0 and the curve starts with zero slope, so
-    // the node takes the secant at the first deflection of the printed curve.
+    // No deflection: p / y is 0 / 0, and the tangent at zero is no help (0
+    // for C > 1, the usual case, infinite for C < 1). The node takes the
+    // secant at the first deflection of the printed curve: finite and
+    // positive, so the first solution of a case has a spring there, and
+    // small, as a liquefied layer barely resists small deflections.
     const double reference = unitSystem == kUnitsUsCustomary ? kLiquefiedReferenceDeflectionUs
                                                              : kLiquefiedReferenceDeflectionSi;
     return pm / ym * p(reference) / reference;
