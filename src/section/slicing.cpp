@@ -228,8 +228,11 @@ void Calculate_Rebar_Slice_Areas(SliceModel& model, engine::Channel* report) {
     const auto u = static_cast<std::size_t>(k);
     const double area = model.barArea[u];
     const double equivalentDiameter = std::sqrt(4.0 * area / kPi);
-    const double top = model.barY[u] + model.barDiameter[u] / 2.0;
-    spreadRoundMember(model, model.RebarArea, top, model.barDiameter[u], equivalentDiameter, area);
+    // The slices a bar spans are judged by its nominal diameter, its shares
+    // by the circle of its area.
+    const double YBarTop = model.barY[u] + model.barDiameter[u] / 2.0;
+    spreadRoundMember(model, model.RebarArea, YBarTop, model.barDiameter[u], equivalentDiameter,
+                      area);
   }
   subtract(model.ConcreteArea, model.RebarArea);
 }
