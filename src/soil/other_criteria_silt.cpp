@@ -319,8 +319,11 @@ CementedSiltCurve makeCementedSiltCurve(const CementedSiltInput& in) {
 }
 
 double CementedSiltCurve::p(double y) const {
+  // The segments of the Reese sand curve: the initial line only up to ym as
+  // well, so that where the initial line reaches beyond ym (yk > ym) the
+  // straight line takes over there and the lesser of the two is continuous.
   double p;
-  if (y <= yk) {
+  if (y <= yk && y < ym) {
     p = kz * y;
   } else if (y > ym) {
     p = y > yu ? pu : pm + m * (y - ym);

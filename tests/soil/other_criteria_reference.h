@@ -15,14 +15,14 @@ namespace quarn::soil::testing {
 
 // ---- Piedmont residual soil -------------------------------------------------------
 
-// p = Ei b y up to 0.001 b, then Ei b y (1 - 0.2162470 ln(1000 y / b)) up
-// to 0.0375 b, where the curve reaches its peak, and 0.2163207 Ei b 0.0375 b
+// p = Ei b y up to 0.001 b, then Ei b y (1 - 0.21624703 ln(1000 y / b)) up
+// to 0.0375 b, where the curve reaches its peak, and 0.21632074 Ei b 0.0375 b
 // beyond.
 inline double piedmontP(double Ei, double b, double y) {
   const double yu = 0.0375 * b;
   if (y < 0.001 * b) return Ei * b * y;
-  if (y < yu) return Ei * b * y * (1.0 - 0.2162470 * std::log(1000.0 * y / b));
-  return 0.2163207 * Ei * b * yu;
+  if (y < yu) return Ei * b * y * (1.0 - 0.21624703 * std::log(1000.0 * y / b));
+  return 0.21632074 * Ei * b * yu;
 }
 
 // ---- loess ------------------------------------------------------------------------
@@ -138,7 +138,8 @@ inline CementedSiltResult cementedSiltReference(const CementedSilt& s) {
 inline double cementedSiltP(const CementedSilt& s, const CementedSiltResult& r, double y) {
   const double initial = s.k * s.z * y;
   double p;
-  if (y <= r.yk) {
+  // Reese's initial line ends at yk or ym, whichever comes first.
+  if (y <= r.yk && y < r.ym) {
     p = initial;
   } else if (y <= r.ym) {
     p = r.C * std::pow(y, 1.0 / r.n);
