@@ -10,9 +10,9 @@
 
 namespace quarn::section {
 
-// Runtime error (code 241) of a bar or strand layout that cannot be built
+// Runtime error (code 242) of a bar or strand layout that cannot be built
 // (no diameter, no cover, the bar circle without radius, ...).
-inline constexpr int kRuntimeBarLayout = 41;
+inline constexpr int kRuntimeBarLayout = 42;
 
 // Loads pile section `index` (1-based) into `s`, overwriting everything a
 // previous section left there. A section marked "same as section above" takes

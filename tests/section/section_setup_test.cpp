@@ -255,9 +255,9 @@ TEST(SectionSetup, BarsThatCannotBePlacedStopTheRunWithRuntimeError41) {
   setCircularBars(s, 60000.0, 29.0e6, 8, 1, 1.0, 0.79, 0.0);  // no cover
   SectionState state;
   EXPECT_THROW(loadSectionState(*ctx, 1, state), engine::RunStopped);
-  EXPECT_EQ(ctx->model.state.errorCode, 241);
+  EXPECT_EQ(ctx->model.state.errorCode, 242);
   const std::string block =
-      "\n**** Runtime Error No. 41 ****\n\n"
+      "\n**** Runtime Error No. 42 ****\n\n"
       "Problem:  The reinforcing bars or strands of section 1 cannot be placed:\n"
       "          the concrete cover is zero or negative.\n"
       "Solution: Check the section diameter, the bar or strand diameter, the cover\n"
