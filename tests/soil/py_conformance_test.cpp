@@ -22,10 +22,12 @@
 #include "matlock_reference.h"
 #include "other_criteria_reference.h"
 #include "rock_reference.h"
+#include "sand_reference.h"
 #include "soil/other_criteria.h"
 #include "soil/py_framework.h"
 #include "soil/rock.h"
 #include "soil_fixture.h"
+#include "stiff_clay_reference.h"
 
 namespace quarn::soil {
 namespace {
@@ -172,8 +174,8 @@ constexpr double kYm = 1.5;
 // 150 MPa over 20 m, k_rm 0.0001; a node every 0.5 m.
 ConformanceCase weakRockCase(const std::string& name, int node) {
   const double x = (node - 1) * 0.5;
-  const testing::WeakRock rock{2000.0 + 50.0 * x, 40.0 + 2.0 * x, 5.0e4 + 5.0e3 * x, 0.0001,
-                               1.0, x};
+  const testing::WeakRock rock{
+      2000.0 + 50.0 * x, 40.0 + 2.0 * x, 5.0e4 + 5.0e3 * x, 0.0001, 1.0, x};
   ConformanceCase c;
   c.name = name;
   c.build = [] {
@@ -418,6 +420,128 @@ INSTANTIATE_TEST_SUITE_P(
                       cementedSiltCase("CementedSiltShallow", 2),
                       cementedSiltCase("CementedSiltDeep", 21)),
     [](const ::testing::TestParamInfo<ConformanceCase>& info) { return info.param.name; });
+
+// ---- stiff clay and sand -------------------------------------------------------
+
+// A 20 m pile in one layer of the criterion (SI units), a node every 0.5 m,
+// with the multipliers kPm and kYm throughout. Stiff
+// clay: c = 60 + 5 x kPa, unit weight 9 + 0.1 x kN/m3, eps50 0.007,
+// k = 200000 kN/m3, b = 0.8 m. Sand: phi = 32 + 0.3 x degrees, 10 kN/m3,
+// k = 20000 kN/m3, b = 0.6 m; liquefied sand 9 kN/m3.
+std::unique_ptr<engine::RunContext> claySandProfile(int criterion, bool cyclic, bool clay) {
+  auto ctx = makeSoilContext(kUnitsSi);
+  AnalysisModel& model = ctx->model;
+  SoilLayer& layer = addLayer(model, criterion, 0.0, 20.0);
+  if (clay) {
+    setValue(layer.cohesion, 60.0, 160.0);
+    setValue(layer.unitWeight, 9.0, 11.0);
+    setValue(layer.epsilon50, 0.007, 0.007);
+    setValue(layer.subgradeK, 200000.0, 200000.0);
+  } else {
+    setValue(layer.frictionAngle, 32.0, 38.0);
+    setValue(layer.unitWeight, criterion == 7 ? 9.0 : 10.0, criterion == 7 ? 9.0 : 10.0);
+    setValue(layer.subgradeK, 20000.0, 20000.0);
+  }
+  model.options.cyclicLoading = cyclic;
+  model.options.numberOfCycles = 100.0;
+  setConformanceMultipliers(model, 20.0);
+  setUniformPile(model, 20.0, clay ? 0.8 : 0.6);
+  placeVerticalNodes(model, 40);
+  return ctx;
+}
+
+ConformanceCase stiffClayCase(const std::string& name, int criterion, bool cyclic, int node) {
+  const double x = (node - 1) * 0.5;
+  ConformanceCase c;
+  c.name = name;
+  c.build = [=] { return claySandProfile(criterion, cyclic, true); };
+  c.node = node;
+  const double ym = kYm;
+  if (criterion == 2) {
+    // With free water: the curve stays below pc; its branches meet at As y50
+    // and 18 As y50 (static) or 1.8 yp (cyclic), and the initial line meets
+    // the parabola near the origin. (At 6 As y50 and 0.6 yp the published
+    // expressions differ by 0.0002 pc: no join there.)
+    const double cu = 60.0 + 5.0 * x;
+    const testing::ReeseCoxKoopClay clay{cu, (60.0 + cu) / 2.0, 9.0 + 0.05 * x, 0.007, 0.8,
+                                         x,  200000.0};
+    const double pc = testing::reeseCoxKoopUltimate(clay);
+    const double y50 = testing::reeseCoxKoopY50(clay);
+    const double As = testing::reeseCoxKoopAs(x / 0.8);
+    c.ultimate = kPm * pc;
+    c.scale = ym * As * y50;
+    const double line = 200000.0 * x;
+    const double cut = std::pow(0.5 * pc / (line * std::sqrt(y50)), 2.0);
+    c.joins = cyclic ? std::vector<double>{ym * 1.8 * 4.1 * As * y50}
+                     : std::vector<double>{ym * cut, ym * As * y50, ym * 18.0 * As * y50};
+    return c;
+  }
+  const testing::WelchReeseClay clay{60.0 + 5.0 * x, 9.0 + 0.05 * x, 0.007, 0.8, x};
+  const double pu = testing::welchReeseUltimate(clay);
+  const double y50 = testing::welchReeseY50(clay);
+  c.ultimate = kPm * pu;
+  c.scale = ym * y50;
+  const double growth = cyclic ? 1.0 + 0.6 * std::log10(100.0) : 1.0;
+  c.joins = {ym * 16.0 * growth * y50};
+  if (criterion == 4) {
+    // The initial line k z y meets the curve 0.5 pu (y / y50)^(1/4).
+    const double line = 200000.0 * x;
+    c.joins.push_back(ym * std::pow(0.5 * pu / (line * std::pow(growth * y50, 0.25)), 4.0 / 3.0));
+  } else if (!cyclic) {
+    // The limiting modulus is the secant of the static curve at 0.00002 b.
+    c.joins.push_back(ym * 0.00002 * 0.8);
+  }
+  return c;
+}
+
+ConformanceCase sandCase(const std::string& name, int criterion, bool cyclic, int node) {
+  const double x = (node - 1) * 0.5;
+  const testing::SandLayerAt s{32.0 + 0.3 * x, 10.0, 0.6, x, 20000.0};
+  ConformanceCase c;
+  c.name = name;
+  c.build = [=] { return claySandProfile(criterion, cyclic, false); };
+  c.node = node;
+  const double ym = kYm;
+  if (criterion == 5) {
+    const testing::ReeseCurveReference r = testing::reeseCurve(s, cyclic);
+    c.ultimate = kPm * r.pu;
+    c.scale = ym * r.ym;
+    c.joins = {ym * r.yk, ym * r.ym, ym * r.yu};
+  } else if (criterion == 6) {
+    const double Apu = testing::apiFactor(s, cyclic) * testing::apiUltimate(s);
+    c.ultimate = kPm * Apu;
+    c.scale = ym * Apu / (s.k * x);
+  } else {
+    // Liquefied sand: the limit at 150 mm or where 15 kN/m (0.3 m pile) is reached.
+    const testing::RollinsCurve r = testing::rollinsCurve(x, 0.6);
+    const double pr = r.A * std::pow(150.0 * r.B, r.C);
+    const double capMillimetres = pr < 15.0 ? 150.0 : std::pow(15.0 / r.A, 1.0 / r.C) / r.B;
+    c.ultimate = kPm * r.p(150.0);
+    c.scale = ym * 0.01;
+    c.joins = {ym * capMillimetres / 1000.0};
+  }
+  return c;
+}
+
+INSTANTIATE_TEST_SUITE_P(StiffClayAndSand, PyConformance,
+                         ::testing::Values(stiffClayCase("StfClyAWStaticShallow", 3, false, 3),
+                                           stiffClayCase("StfClyAWStaticDeep", 3, false, 31),
+                                           stiffClayCase("StfClyAWCyclic", 3, true, 9),
+                                           stiffClayCase("StfClyAKStatic", 4, false, 3),
+                                           stiffClayCase("StfClyAKCyclic", 4, true, 9),
+                                           stiffClayCase("StfClyBWStaticShallow", 2, false, 3),
+                                           stiffClayCase("StfClyBWStaticDeep", 2, false, 31),
+                                           stiffClayCase("StfClyBWCyclic", 2, true, 9),
+                                           sandCase("ReeseSandStaticShallow", 5, false, 3),
+                                           sandCase("ReeseSandStaticDeep", 5, false, 25),
+                                           sandCase("ReeseSandCyclic", 5, true, 5),
+                                           sandCase("ApiSandStatic", 6, false, 3),
+                                           sandCase("ApiSandCyclic", 6, true, 21),
+                                           sandCase("LiquefiedSandShallow", 7, false, 3),
+                                           sandCase("LiquefiedSandDeep", 7, false, 21)),
+                         [](const ::testing::TestParamInfo<ConformanceCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace quarn::soil
