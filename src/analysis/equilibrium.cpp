@@ -21,13 +21,21 @@ double netLoad(const PileModel& pm, int k) {
   return node.w - node.Es * pm.y(k);
 }
 
-// Keeps the imbalances of largest magnitude; a NaN never replaces an entry.
+// True when the imbalance v is to replace the kept one: a larger magnitude,
+// or the first imbalance that is not a number. A NaN is kept rather than
+// passed over, so that a broken solution is never confirmed as balanced: with
+// a NaN neither the confirmation nor the warning is written.
+bool replaces(double v, double kept) {
+  if (std::isnan(v)) return !std::isnan(kept);
+  return std::fabs(v) > std::fabs(kept);
+}
+
 void keepLargest(EquilibriumCheck& check, double momentImbalance, double forceImbalance, int a) {
-  if (std::fabs(momentImbalance) > std::fabs(check.Mmax)) {
+  if (replaces(momentImbalance, check.Mmax)) {
     check.Mmax = momentImbalance;
     check.nodeM = a;
   }
-  if (std::fabs(forceImbalance) > std::fabs(check.Fmax)) {
+  if (replaces(forceImbalance, check.Fmax)) {
     check.Fmax = forceImbalance;
     check.nodeF = a;
   }
@@ -48,15 +56,15 @@ void addNode(const PileModel& pm, EquilibriumCheck& check, int a) {
     check.S_prev = (y(2) - y(0)) / (2.0 * h);
   }
   const double Ma = pm.node[static_cast<std::size_t>(a)].M;
-  const double G = (Ma - check.M_prev) / (2.0 * h);  // dM/dx at node a - 1
-  const double S = (y(a) - y(a - 2)) / (2.0 * h);    // slope at node a - 1
+  const double G = (Ma - check.M_prev) / (2.0 * h);   // dM/dx at node a - 1
+  const double S = (y(a) - y(a - 2)) / (2.0 * h);     // slope at node a - 1
   const double V1 = check.G_prev + Q * check.S_prev;  // shear at node a - 2
   const double V2 = G + Q * S;                        // shear at node a - 1
   const double q1 = netLoad(pm, a - 2);
   const double q2 = netLoad(pm, a - 1);
   const double F = V1 - V2 + (h / 2.0) * (q1 + q2);
-  const double Mi = (check.M_prev - check.M_last) + h * (V1 + (h / 2.0) * q1) +
-                    Q * (y(a - 2) - y(a - 1));
+  const double Mi =
+      (check.M_prev - check.M_last) + h * (V1 + (h / 2.0) * q1) + Q * (y(a - 2) - y(a - 1));
   keepLargest(check, Mi, F, a);
   check.M_prev = check.M_last;
   check.M_last = Ma;
@@ -165,7 +173,9 @@ void resetEquilibriumCheck(EquilibriumCheck& check) {
   check.nodeF = 0;
 }
 
-void recordNodeMoment(EquilibriumCheck& check, double moment) { check.M_last = moment; }
+void recordNodeMoment(EquilibriumCheck& check, double moment) {
+  check.M_last = moment;
+}
 
 void Verify_Node_Equilibrium(engine::RunContext& ctx, EquilibriumCheck& check, int a) {
   const PileModel& pm = ctx.model.pileModel;

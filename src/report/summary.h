@@ -31,14 +31,14 @@ void writeSummaryRow(engine::Channel& report, int L, int t, double value1, doubl
 
 // One row of the LRFD performance table: pile section i under combination j.
 struct LrfdPerformanceRow {
-  int combination = 0;  // j
-  int section = 0;      // i
+  int combination = 0;                   // j
+  int section = 0;                       // i
   double flexureResistanceFactor = 0.0;  // phiM of the combination
   // Factored moment capacity in the report's moment unit; none for an
   // elastic section, whose capacity is unlimited.
   std::optional<double> capacity;
-  double maxMoment = 0.0;  // signed moment of largest magnitude in the section
-  double maxShear = 0.0;   // signed shear of largest magnitude in the section
+  double maxMoment = 0.0;       // signed moment of largest magnitude in the section
+  double maxShear = 0.0;        // signed shear of largest magnitude in the section
   double headDeflection = 0.0;  // y(1) of the combination
   double headRotation = 0.0;
   std::string_view name;  // of the combination

@@ -133,7 +133,8 @@ void printPyCurvesAtDepths(RunContext& ctx) {
     // The criteria use the equivalent depth of layered soil only while no
     // rock-like layer lies above; the last analysis sweep marked the layers
     // below one.
-    model.layering.RockLayersAbove = model.layering.NoEquivDepth[static_cast<std::size_t>(k)] ? 1 : 0;
+    model.layering.RockLayersAbove =
+        model.layering.NoEquivDepth[static_cast<std::size_t>(k)] ? 1 : 0;
     printPyCurves(ctx, k, first, last, depths);
   }
 }
