@@ -55,7 +55,9 @@ void writeCurvePlot(engine::RunContext& ctx, Criterion criterion, double depth, 
 
 double callBendingStiffness(const AnalysisModel& model, bool printMode, int i, double depth) {
   const PileModel& pile = model.pileModel;
-  const auto node = [&](int k) -> const PileNode& { return pile.node[static_cast<std::size_t>(k)]; };
+  const auto node = [&](int k) -> const PileNode& {
+    return pile.node[static_cast<std::size_t>(k)];
+  };
   if (!printMode) return node(i).EI;
   if (pile.N < 1) return 0.0;
   if (depth <= node(1).xv) return node(1).EI;

@@ -60,7 +60,8 @@ void writeTitle(Channel& out, std::string_view title) {
 // The column header of the blocks with "p, " at column 22, and its rule.
 void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
   out.endLine();
-  report::write(out, "(\"        y, \", A, T22, \"p, \", A)", {labels.length, labels.forcePerLength});
+  report::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+                {labels.length, labels.forcePerLength});
   out.line("---------------   ---------------");
 }
 
@@ -121,8 +122,8 @@ void writePiedmontBlock(RunContext& ctx, const CriterionCall& call, const Common
   }};
   const TestTexts& texts = kTests[static_cast<std::size_t>(test - 1)];
   report::writeLabelledValue(out, "Type of Field Test", "A", texts.name);
-  const std::string_view unit = test == kFieldTestSpt ? (us ? "blows/ft" : "blows/0.3 m")
-                                                      : (us ? "psf" : "kPa");
+  const std::string_view unit =
+      test == kFieldTestSpt ? (us ? "blows/ft" : "blows/0.3 m") : (us ? "psf" : "kPa");
   report::writeLabelledValue(out, texts.valueLabel, "F12.3", testValue, unit);
   report::writeLabelledValue(out, "Initial Modulus from Field Tests", "F12.3", curve.Ei,
                              labels.subgradeModulus);
@@ -157,10 +158,12 @@ void writeLoessCyclesBlock(RunContext& ctx, int k, double cycles) {
                 "(\"PROBLEM: Soil layer \", I0, \" is a loess and the input value for the number "
                 "of cycles of loading = \", F12.1)",
                 {k, cycles});
-  out.line("This value is greater than 10. The soil model for loess is valid only for 1 to 10 "
-           "cycles of loading. ");
-  out.line("SOLUTION: Revise the input data so that the number of cycles of loading is in the "
-           "range of 1 to 10.");
+  out.line(
+      "This value is greater than 10. The soil model for loess is valid only for 1 to 10 "
+      "cycles of loading. ");
+  out.line(
+      "SOLUTION: Revise the input data so that the number of cycles of loading is in the "
+      "range of 1 to 10.");
   out.endLine();
 }
 
@@ -196,8 +199,8 @@ void writeLoessBlock(RunContext& ctx, const CriterionCall& call, const CommonPoi
 
 // ---- elastic subgrade -----------------------------------------------------------
 
-void writeElasticSubgradeBlock(RunContext& ctx, const CriterionCall& call,
-                               const CommonPoint& point, double k) {
+void writeElasticSubgradeBlock(RunContext& ctx, const CriterionCall& call, const CommonPoint& point,
+                               double k) {
   const AnalysisModel& model = ctx.model;
   const UnitLabels& labels = model.labels;
   Channel& out = ctx.report;
@@ -238,9 +241,8 @@ double userP(const SoilLayer& layer, double f, double y) {
 // Deflections of the printed curve in multiples of the diameter (points 3 to
 // 16; point 2 is 0.001 in the model's length unit, point 17 half the diameter).
 constexpr std::array<double, 14> kUserPrintMultiples = {
-    sp(0.00625f), sp(0.0125f),  sp(0.01875f), sp(0.025f),   sp(0.03125f),
-    sp(0.0375f),  sp(0.04375f), sp(0.05f),    sp(0.05625f), sp(0.0625f),
-    sp(0.06875f), sp(0.075f),   sp(0.2f),     sp(0.375f)};
+    sp(0.00625f), sp(0.0125f),  sp(0.01875f), sp(0.025f),   sp(0.03125f), sp(0.0375f), sp(0.04375f),
+    sp(0.05f),    sp(0.05625f), sp(0.0625f),  sp(0.06875f), sp(0.075f),   sp(0.2f),    sp(0.375f)};
 
 void writeUserCurveBlock(RunContext& ctx, const CriterionCall& call, const CommonPoint& point,
                          const SoilLayer& layer, double f) {
@@ -265,8 +267,7 @@ void writeUserCurveBlock(RunContext& ctx, const CriterionCall& call, const Commo
   printed.y[16] = 0.5 * point.b;
   for (std::size_t j = 0; j < printed.y.size(); ++j) printed.p[j] = userP(layer, f, printed.y[j]);
   writeCurveRows(out, printed, point.pm, point.ym);
-  writeCurvePlot(ctx, Criterion::kUserPy, point.at.depth, point.index, printed, point.pm,
-                 point.ym);
+  writeCurvePlot(ctx, Criterion::kUserPy, point.at.depth, point.index, printed, point.pm, point.ym);
 }
 
 }  // namespace

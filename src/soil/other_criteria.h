@@ -50,7 +50,7 @@ PiedmontCurve makePiedmontCurve(double Ei, double b);
 // ---- loess ---------------------------------------------------------------------
 
 struct LoessInput {
-  double qc = 0.0;      // cone tip resistance interpolated in the layer
+  double qc = 0.0;  // cone tip resistance interpolated in the layer
   double b = 0.0;
   double depth = 0.0;   // below the pile head, for the reduction near the head
   double cycles = 1.0;  // number of cycles of loading
@@ -62,7 +62,7 @@ struct LoessCurve {
   double yref = 0.0;        // reference deflection
   double pu0 = 0.0;         // 0.409 qc
   double pu = 0.0;
-  double Ei = 0.0;          // initial modulus pu / yref
+  double Ei = 0.0;  // initial modulus pu / yref
 
   double p(double y) const;
 };
@@ -97,24 +97,24 @@ struct CementedSiltInput {
 };
 
 struct CementedSiltCurve {
-  double Ka = 0.0;    // active coefficient (of the sloping ground when sloping)
-  double s = 1.0;     // sloping-ground factor of the shallow wedge
-  double pst = 0.0;   // shallow frictional resistance
-  double psd = 0.0;   // deep frictional resistance
-  double ps = 0.0;    // the lesser of the two
-  double fs = 1.0;    // sloping-ground factor of the bearing factor
-  double puc = 0.0;   // cohesive resistance
-  double A = 0.0;     // empirical factors of the Reese sand curve at z / D
+  double Ka = 0.0;   // active coefficient (of the sloping ground when sloping)
+  double s = 1.0;    // sloping-ground factor of the shallow wedge
+  double pst = 0.0;  // shallow frictional resistance
+  double psd = 0.0;  // deep frictional resistance
+  double ps = 0.0;   // the lesser of the two
+  double fs = 1.0;   // sloping-ground factor of the bearing factor
+  double puc = 0.0;  // cohesive resistance
+  double A = 0.0;    // empirical factors of the Reese sand curve at z / D
   double B = 0.0;
-  double pu = 0.0;    // A ps + puc
-  double ym = 0.0;    // D / 60
-  double pm = 0.0;    // 1.5 (ps + puc)
-  double yu = 0.0;    // 3 D / 80
-  double m = 0.0;     // slope between (ym, pm) and (yu, pu)
-  double n = 0.0;     // exponent of the parabola
-  double C = 0.0;     // its coefficient
-  double yk = 0.0;    // where the parabola meets the initial line
-  double kz = 0.0;    // initial modulus k z
+  double pu = 0.0;  // A ps + puc
+  double ym = 0.0;  // D / 60
+  double pm = 0.0;  // 1.5 (ps + puc)
+  double yu = 0.0;  // 3 D / 80
+  double m = 0.0;   // slope between (ym, pm) and (yu, pu)
+  double n = 0.0;   // exponent of the parabola
+  double C = 0.0;   // its coefficient
+  double yk = 0.0;  // where the parabola meets the initial line
+  double kz = 0.0;  // initial modulus k z
 
   double p(double y) const;
 };

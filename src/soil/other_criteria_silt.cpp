@@ -40,18 +40,14 @@ constexpr double kK0 = sp(0.4f);
 
 // The empirical factors A and B of the Reese sand curve at z / D.
 constexpr std::array<double, 10> kTableDepths = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f),
-                                             sp(1.48f), sp(1.23f), sp(1.06f), sp(0.90f),
-                                             sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f),
-                                             sp(1.05f), sp(0.86f), sp(0.71f), sp(0.53f),
-                                             sp(0.50f), sp(0.50f)};
-constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f),
-                                             sp(1.03f), sp(0.98f), sp(0.94f), sp(0.90f),
-                                             sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f),
-                                             sp(0.82f), sp(0.77f), sp(0.70f), sp(0.55f),
-                                             sp(0.55f), sp(0.55f)};
+constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f), sp(1.48f),
+                                             sp(1.23f), sp(1.06f), sp(0.90f), sp(0.88f), sp(0.88f)};
+constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f), sp(1.05f),
+                                             sp(0.86f), sp(0.71f), sp(0.53f), sp(0.50f), sp(0.50f)};
+constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f), sp(1.03f),
+                                             sp(0.98f), sp(0.94f), sp(0.90f), sp(0.88f), sp(0.88f)};
+constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f), sp(0.82f),
+                                             sp(0.77f), sp(0.70f), sp(0.55f), sp(0.55f), sp(0.55f)};
 
 // Everything known at one node (or output depth), for the curve and its report.
 struct SiltPoint {
@@ -86,7 +82,8 @@ struct SiltPoint {
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
     channel->line("**** Input Data Error No. 10 ****");
     channel->endLine();
-    channel->line("Problem:  A negative or zero value was input for the friction angle for a silt.");
+    channel->line(
+        "Problem:  A negative or zero value was input for the friction angle for a silt.");
     channel->endLine();
     channel->line("Solution:  Please revise and correct the input data.  ");
     channel->line("Both cohesion and friction angle must be non-zero for the cemented silt soil.");
@@ -114,8 +111,8 @@ struct SiltPoint {
 }
 
 [[noreturn]] void stopOnSlopeSteeperThanFriction(RunContext& ctx, int k) {
-  const std::string layer =
-      report::formatLine("(\"greater than the friction angle for silt for layer \", I0, \".\")", {k});
+  const std::string layer = report::formatLine(
+      "(\"greater than the friction angle for silt for layer \", I0, \".\")", {k});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
     channel->line("**** Runtime Error No. 23 ****");
     channel->endLine();
@@ -242,7 +239,8 @@ double cementedSiltDefaultK(double c, double phiDegrees, double gamma, bool cycl
   const bool dry = gamma > (us ? sp(0.045f) : sp(12.225f));
   std::array<double, 3> kphi;
   if (us) {
-    kphi = dry ? std::array<double, 3>{25.0, 90.0, 225.0} : std::array<double, 3>{20.0, 60.0, 125.0};
+    kphi =
+        dry ? std::array<double, 3>{25.0, 90.0, 225.0} : std::array<double, 3>{20.0, 60.0, 125.0};
   } else {
     kphi = dry ? std::array<double, 3>{6786.18017578125, 24430.240234375, 61075.6015625}
                : std::array<double, 3>{5428.93994140625, 16286.830078125, 33930.8984375};

@@ -1,5 +1,7 @@
 // Weak rock and vuggy limestone, and the per-layer values of the rock criteria.
 // Massive rock is in rock_massive.cpp.
+#include "soil/rock.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,7 +14,6 @@
 #include "report/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
-#include "soil/rock.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
@@ -54,7 +55,8 @@ struct WeakRockPoint {
 };
 
 [[noreturn]] void stopOnNoCompressiveStrength(RunContext& ctx, int k) {
-  const std::string solution = report::formatLine("(\"Solution:  Check the input values for layer \", I0)", {k});
+  const std::string solution =
+      report::formatLine("(\"Solution:  Check the input values for layer \", I0)", {k});
   for (Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->line("**** Input Data Error No. 62 ****");
     channel->endLine();
@@ -203,7 +205,8 @@ void writeVuggyBlock(RunContext& ctx, const CriterionCall& call, int index, doub
   report::writeLabelledValue(out, "Uniaxial Compressive Strength", "F12.3", qu, labels.stress);
   writeMultiplierLines(out, pm, ym);
   out.endLine();
-  report::write(out, "(\"        y, \", A, T22, \"p, \", A)", {labels.length, labels.forcePerLength});
+  report::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+                {labels.length, labels.forcePerLength});
   out.line("---------------   ---------------");
 
   // The initial line to y1, then 15 steps to the failure deflection y2.

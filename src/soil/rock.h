@@ -91,20 +91,20 @@ struct MassiveRockInput {
 };
 
 struct MassiveRockCurve {
-  double z0 = 0.0;       // depth of the confining stress (H, never exactly 0)
-  double sigmaV = 0.0;   // vertical stress z0 gamma'
-  double sigma1 = 0.0;   // Hoek-Brown major principal stress at failure
-  double sigmaN = 0.0;   // normal stress of the equivalent Mohr-Coulomb line
-  double tau = 0.0;      // its shear stress
-  double phi = 0.0;      // equivalent friction angle, radians
-  double c = 0.0;        // equivalent cohesion
-  double Ka = 0.0;       // active earth pressure coefficient
-  double q = 0.0;        // surcharge, at least 0.00001
-  double pw = 0.0;       // wedge resistance
-  double pd = 0.0;       // flow-around resistance
-  double pu = 0.0;       // the lesser of the two
-  double Em = 0.0;       // modulus of the rock mass
-  double Ki = 0.0;       // initial modulus of the curve
+  double z0 = 0.0;      // depth of the confining stress (H, never exactly 0)
+  double sigmaV = 0.0;  // vertical stress z0 gamma'
+  double sigma1 = 0.0;  // Hoek-Brown major principal stress at failure
+  double sigmaN = 0.0;  // normal stress of the equivalent Mohr-Coulomb line
+  double tau = 0.0;     // its shear stress
+  double phi = 0.0;     // equivalent friction angle, radians
+  double c = 0.0;       // equivalent cohesion
+  double Ka = 0.0;      // active earth pressure coefficient
+  double q = 0.0;       // surcharge, at least 0.00001
+  double pw = 0.0;      // wedge resistance
+  double pd = 0.0;      // flow-around resistance
+  double pu = 0.0;      // the lesser of the two
+  double Em = 0.0;      // modulus of the rock mass
+  double Ki = 0.0;      // initial modulus of the curve
 
   double p(double y) const;
 };

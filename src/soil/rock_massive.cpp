@@ -36,17 +36,17 @@ using engine::RunContext;
 constexpr double kPi = std::numbers::pi;
 
 // The fixed rock-mass constants and what the criterion derives from them.
-constexpr double kMi = 6.0;                       // Hoek-Brown material constant
-constexpr double kGsi = 42.0;                     // geological strength index
+constexpr double kMi = 6.0;    // Hoek-Brown material constant
+constexpr double kGsi = 42.0;  // geological strength index
 constexpr double kPoissonRatio = sp(0.4f);
 
 struct RockMassConstants {
-  double mb;      // mi exp((GSI - 100) / 28)
-  double s;       // exp((GSI - 100) / 9)
-  double a;       // 1/2 + (exp(-GSI / 15) - exp(-20 / 3)) / 6
-  double eG;      // exp(GSI / 21.7): rock-mass modulus factor
-  double eNu;     // exp(-2 nu): Poisson's ratio factor of the initial modulus
-  double K0;      // at-rest coefficient 1 - sin 45 degrees
+  double mb;   // mi exp((GSI - 100) / 28)
+  double s;    // exp((GSI - 100) / 9)
+  double a;    // 1/2 + (exp(-GSI / 15) - exp(-20 / 3)) / 6
+  double eG;   // exp(GSI / 21.7): rock-mass modulus factor
+  double eNu;  // exp(-2 nu): Poisson's ratio factor of the initial modulus
+  double K0;   // at-rest coefficient 1 - sin 45 degrees
 };
 
 RockMassConstants rockMassConstants() {
@@ -116,7 +116,8 @@ void writeMassiveRockBlock(RunContext& ctx, const CriterionCall& call,
 
 LayerValue massiveRockModulus(const SoilLayer& layer) {
   if (layer.rockModulus[0] > 0.0) return layer.rockModulus;
-  return {kMassiveRockModulusRatio * layer.cohesion[0], kMassiveRockModulusRatio * layer.cohesion[1]};
+  return {kMassiveRockModulusRatio * layer.cohesion[0],
+          kMassiveRockModulusRatio * layer.cohesion[1]};
 }
 
 MassiveRockCurve makeMassiveRockCurve(const MassiveRockInput& in) {
@@ -164,9 +165,10 @@ MassiveRockCurve makeMassiveRockCurve(const MassiveRockInput& in) {
   const double T1 = 2.0 * (k.K0 * A * tanPhi + c) * H * tanBeta / cosAlpha;
   const double T2 = (2.0 * H * tanBeta * tanAlpha + D) * c;
   const double T3 = H * k.K0 * A * tanBeta / cosAlpha;
-  const double N = (((q + gamma * H) * D + (2.0 * q + gamma * H) * H * tanBeta * tanAlpha) * tanBeta +
-                    T1 * cosBeta * cosAlpha + T2) /
-                   (sinBeta - tanPhi * cosBeta);
+  const double N =
+      (((q + gamma * H) * D + (2.0 * q + gamma * H) * H * tanBeta * tanAlpha) * tanBeta +
+       T1 * cosBeta * cosAlpha + T2) /
+      (sinBeta - tanPhi * cosBeta);
   // The active thrust behind the pile, K0 D gamma' (H - 2 c' / (sqrt(Ka) gamma')
   // + q / gamma'), written without dividing by gamma': the same number for a
   // rock with weight, and finite for one without.
@@ -182,8 +184,8 @@ MassiveRockCurve makeMassiveRockCurve(const MassiveRockInput& in) {
   // Initial modulus from the rock-mass modulus and the pile's relative stiffness.
   curve.Em = in.Ei / 100.0 * k.eG;
   const double Dref = in.unitSystem == kUnitsSi ? sp(0.3048f) : 12.0;
-  curve.Ki = curve.Em * std::pow(in.EI / (std::pow(D, 4) * curve.Em), sp(0.284f)) * (D / Dref) *
-             k.eNu;
+  curve.Ki =
+      curve.Em * std::pow(in.EI / (std::pow(D, 4) * curve.Em), sp(0.284f)) * (D / Dref) * k.eNu;
   return curve;
 }
 

@@ -52,7 +52,7 @@ TEST(Piedmont, CurvesOfEachFieldTestAtSeveralDepths) {
     const char* name;
     int units;
     int test;
-    double top;     // test value at the layer top and bottom
+    double top;  // test value at the layer top and bottom
     double bottom;
     double factor;  // initial modulus per unit of the test value
   };
@@ -161,8 +161,7 @@ TEST(Loess, OneCycleAndTenCycles) {
   EXPECT_EQ(one.pu, in.b * one.pu0);
   EXPECT_EQ(one.yref, static_cast<double>(0.0029718f));
   in.cycles = 10.0;
-  EXPECT_NEAR(makeLoessCurve(in).pu, in.b * one.pu0 / (1.0 + 0.24 * std::log(10.0)),
-              1e-7 * one.pu);
+  EXPECT_NEAR(makeLoessCurve(in).pu, in.b * one.pu0 / (1.0 + 0.24 * std::log(10.0)), 1e-7 * one.pu);
 }
 
 TEST(Loess, StaticLoadingCountsAsOneCycle) {
@@ -177,7 +176,8 @@ TEST(Loess, StaticLoadingCountsAsOneCycle) {
   statically->model.pileModel.y(21) = 0.0;
   updateSoilModuli(*statically);
   EXPECT_NEAR(statically->model.pileModel.node[21].Es,
-              0.9 / 1.1 * testing::loessUltimate(soil) / 0.117, 1e-6 * testing::loessUltimate(soil));
+              0.9 / 1.1 * testing::loessUltimate(soil) / 0.117,
+              1e-6 * testing::loessUltimate(soil));
 }
 
 // ---- elastic subgrade -------------------------------------------------------------
@@ -208,7 +208,8 @@ TEST(ElasticSubgrade, TheSameModulusAtEveryDeflection) {
 
 // SI units: a layer from 2 to 8 m with a curve of four points at its top and
 // one of five at its bottom; a 1 m pile.
-const std::vector<testing::Point> kTopCurve = {{0.0, 0.0}, {0.01, 50.0}, {0.03, 80.0}, {0.1, 100.0}};
+const std::vector<testing::Point> kTopCurve = {
+    {0.0, 0.0}, {0.01, 50.0}, {0.03, 80.0}, {0.1, 100.0}};
 const std::vector<testing::Point> kBottomCurve = {
     {0.0, 0.0}, {0.02, 150.0}, {0.05, 250.0}, {0.1, 280.0}, {0.2, 300.0}};
 
@@ -235,7 +236,8 @@ std::unique_ptr<engine::RunContext> userCurveProfile() {
 
 TEST(UserCurves, InterpolatedBetweenTheTopAndBottomCurves) {
   auto ctx = userCurveProfile();
-  // The layer top (node 5, 2 m), a third of the way down (node 9, 4 m) and its bottom (node 17, 8 m).
+  // The layer top (node 5, 2 m), a third of the way down (node 9, 4 m) and its bottom (node 17, 8
+  // m).
   for (int node : {5, 9, 17}) {
     const double x = ctx->model.pileModel.node[static_cast<std::size_t>(node)].xv;
     const double f = (x - 2.0) / 6.0;
@@ -347,7 +349,7 @@ TEST(CementedSilt, SlopingGroundFactorOfTheCohesivePart) {
     double fs;
   };
   // A deflection of 0 counts as negative.
-  const Case cases[] = {{t, 0.01, downhill}, {t, -0.01, uphill},  {t, 0.0, uphill},
+  const Case cases[] = {{t, 0.01, downhill},   {t, -0.01, uphill}, {t, 0.0, uphill},
                         {-t, -0.01, downhill}, {-t, 0.01, uphill}, {-t, 0.0, downhill}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.theta * c.yn);

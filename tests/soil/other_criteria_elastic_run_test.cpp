@@ -34,8 +34,11 @@ std::string inputText() {
      << "MaxIterations 100\nMaxDeflection 10.0\nTolerance 1.0E-5\nIncrements 100\n"
      << "PrintSummaryOnly NO\nPrintIncrement 5\nPrintPYCurves NO\nComputeInteraction NO\n"
      // One elastic section, a circular pipe of 24 in and 0.5 in wall, 60 ft.
-     << "SECTIONS\n1\n1\n11\n60.0\n3\n" << kE << "\n24.0\n24.0\n0.5\n0.5\n36.914\n36.914\n"
-     << kInertia << "\n" << kInertia << "\n"
+     << "SECTIONS\n1\n1\n11\n60.0\n3\n"
+     << kE << "\n24.0\n24.0\n0.5\n0.5\n36.914\n36.914\n"
+     << kInertia << "\n"
+     << kInertia
+     << "\n"
      // Elastic subgrade from the head to 70 ft: unit weight (pcf) and k (pci).
      << "SOIL LAYERS\n1\n13 0.0 70.0\n60.0 " << kModulus << "\n60.0 " << kModulus << "\n"
      << "LOADING\n1\n1 1 " << kShear << " 0.0 0.0 1\n0\nEND\n";

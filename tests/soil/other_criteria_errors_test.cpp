@@ -59,17 +59,16 @@ TEST(OtherCriteriaErrors, EachErrorStopsWithItsBlock) {
        [](AnalysisModel& model) { addSilt(model, 0.0, 10.0, 0.0, 0.0, 30.0); }, 148,
        lines({"**** Input Data Error No. 48 ****", "",
               "Problem: A negative or zero value of cohesion was input for ",
-              "a soil defined as a silt.", "",
-              "Layer = 1, Depth =    0.50000000, c =  0.000E+00", "",
-              "Solution:  Please revise and correct the input data.  ",
+              "a soil defined as a silt.", "", "Layer = 1, Depth =    0.50000000, c =  0.000E+00",
+              "", "Solution:  Please revise and correct the input data.  ",
               "Both cohesion and friction angle should be non-zero for silt soils."}),
        true, "INP00048"},
 
       {"silt without friction (input error 10)",
        [](AnalysisModel& model) { addSilt(model, 0.0, 10.0, 10.0, 10.0, 0.0); }, 110,
        lines({"**** Input Data Error No. 10 ****", "",
-              "Problem:  A negative or zero value was input for the friction angle for a silt.",
-              "", "Solution:  Please revise and correct the input data.  ",
+              "Problem:  A negative or zero value was input for the friction angle for a silt.", "",
+              "Solution:  Please revise and correct the input data.  ",
               "Both cohesion and friction angle must be non-zero for the cemented silt soil."}),
        true, "INP00010"},
 
@@ -152,7 +151,9 @@ TEST(OtherCriteriaErrors, EachErrorStopsWithItsBlock) {
     placeVerticalNodes(ctx->model, 20);
     EXPECT_EQ(errorCodeOf(*ctx, [&] { updateSoilModuli(*ctx); }), c.code);
     const std::string closing =
-        c.codeText.empty() ? "" : "\n\nQuarn ended prematurely due to input error number " + c.codeText + "\n";
+        c.codeText.empty()
+            ? ""
+            : "\n\nQuarn ended prematurely due to input error number " + c.codeText + "\n";
     EXPECT_EQ(ctx->report.text(), c.block + closing);
     EXPECT_EQ(ctx->messages.text(), c.toMessages ? c.block : "");
   }

@@ -298,15 +298,36 @@ TEST(OtherCriteriaPrint, CementedSiltInSiUnits) {
   printPyCurves(*ctx, 1, 1, 1, depths);
   const std::string& report = ctx->report.text();
 
-  const std::string title = "\n\np-y Curve Computed Using the Static Criteria for Cemented Silt\n\n";
+  const std::string title =
+      "\n\np-y Curve Computed Using the Static Criteria for Cemented Silt\n\n";
   ASSERT_EQ(report.substr(0, title.size()), title);
   expectLabels(report, title.size(),
-               {"Soil Layer Number", "Depth below pile head", "Depth below ground surface",
-                "Equivalent Depth, x", "Pile Diameter, B", "Cohesion, c", "Angle of Friction, phi",
-                "Avg. Eff. Unit Weight", "k (interp. from input)", "Epsilon50 (interp.)",
-                "x/B ratio", "A parameter = fn(x/B)", "B parameter = fn(x/B)", "m", "n", "Cbar",
-                "yk", "Pu", "Pc", "ym = b/60", "pm", "yu = 3b/80", "Pu,c", "Pu,phi",
-                "p-multiplier", "y-multiplier"});
+               {"Soil Layer Number",
+                "Depth below pile head",
+                "Depth below ground surface",
+                "Equivalent Depth, x",
+                "Pile Diameter, B",
+                "Cohesion, c",
+                "Angle of Friction, phi",
+                "Avg. Eff. Unit Weight",
+                "k (interp. from input)",
+                "Epsilon50 (interp.)",
+                "x/B ratio",
+                "A parameter = fn(x/B)",
+                "B parameter = fn(x/B)",
+                "m",
+                "n",
+                "Cbar",
+                "yk",
+                "Pu",
+                "Pc",
+                "ym = b/60",
+                "pm",
+                "yu = 3b/80",
+                "Pu,c",
+                "Pu,phi",
+                "p-multiplier",
+                "y-multiplier"});
   // Units as the block composes them from the force and length labels.
   EXPECT_NE(report.find("=       12.000 kN /m  **2\n"), std::string::npos);
   EXPECT_NE(report.find("=       32.000 deg.\n"), std::string::npos);

@@ -117,12 +117,15 @@ inline CementedSiltResult cementedSiltReference(const CementedSilt& s) {
       (K0 * z * std::tan(phi) * std::sin(beta) / (std::tan(beta - phi) * std::cos(alpha)) +
        tb / std::tan(beta - phi) * (b + z * tb * std::tan(alpha)) +
        K0 * z * tb * (std::tan(phi) * std::sin(beta) - std::tan(alpha)) - Ka * b);
-  const double psd = Ka * b * g * z * (std::pow(tb, 8.0) - 1.0) + K0 * b * g * z * std::tan(phi) * std::pow(tb, 4.0);
+  const double psd = Ka * b * g * z * (std::pow(tb, 8.0) - 1.0) +
+                     K0 * b * g * z * std::tan(phi) * std::pow(tb, 4.0);
   CementedSiltResult r;
   r.ps = std::min(pst, psd);
   r.puc = std::min(3.0 + g * z / s.c + 0.5 * z / b, 9.0) * s.c * b;
-  const std::array<double, 10> staticA = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88};
-  const std::array<double, 10> cyclicA = {0.75, 0.93, 1.07, 1.11, 1.03, 0.98, 0.94, 0.90, 0.88, 0.88};
+  const std::array<double, 10> staticA = {2.83, 2.48, 2.11, 1.76, 1.48,
+                                          1.23, 1.06, 0.90, 0.88, 0.88};
+  const std::array<double, 10> cyclicA = {0.75, 0.93, 1.07, 1.11, 1.03,
+                                          0.98, 0.94, 0.90, 0.88, 0.88};
   r.A = tableOfReese(s.cyclic ? cyclicA : staticA, z / b);
   r.pu = r.A * r.ps + r.puc;
   r.pm = 1.5 * (r.ps + r.puc);

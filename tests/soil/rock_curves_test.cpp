@@ -87,8 +87,8 @@ TEST(WeakRock, CurvesFollowReeseAtSeveralDepths) {
       const double yA = testing::weakRockYA(rock);
       const double yrm = rock.krm * rock.b;
       // On the initial line, on the curve, at 16 yrm where it reaches pur, and beyond.
-      for (double y : {0.1 * yA, 0.5 * yA, 2.0 * yA, yrm, 3.0 * yrm, 10.0 * yrm, 16.0 * yrm,
-                       50.0 * yrm}) {
+      for (double y :
+           {0.1 * yA, 0.5 * yA, 2.0 * yA, yrm, 3.0 * yrm, 10.0 * yrm, 16.0 * yrm, 50.0 * yrm}) {
         SCOPED_TRACE(y);
         const double expected = c.pm * testing::weakRockP(rock, y);
         EXPECT_NEAR(springForce(*ctx, node, c.ym * y), expected, 2e-6 * expected);
@@ -309,11 +309,12 @@ TEST(MassiveRock, AtTheGroundSurface) {
   const double beta = std::numbers::pi / 4.0 + phi / 2.0;
   const double c = curve.c;
   const double q = curve.q;
-  const double N = (q * in.D * std::tan(beta) + in.D * c) /
-                   (std::sin(beta) - std::tan(phi) * std::cos(beta));
+  const double N =
+      (q * in.D * std::tan(beta) + in.D * c) / (std::sin(beta) - std::tan(phi) * std::cos(beta));
   const double K0 = 1.0 - std::sin(std::numbers::pi / 4.0);
   const double pw = (std::tan(phi) * N + in.D * c / std::cos(beta)) * std::sin(beta) +
-                    N * std::cos(beta) - std::max(0.0, K0 * in.D * (q - 2.0 * c / std::sqrt(curve.Ka)));
+                    N * std::cos(beta) -
+                    std::max(0.0, K0 * in.D * (q - 2.0 * c / std::sqrt(curve.Ka)));
   EXPECT_NEAR(curve.pw, pw, 1e-9 * std::abs(pw));
   const testing::MassiveRockResult reference =
       testing::massiveRockReference({5000.0, 22.0, 1.0e6, 0.9, 2.0e6, 0.0, 12.0});

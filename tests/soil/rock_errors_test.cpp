@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "report/warning_summary.h"
 #include "soil/py_framework.h"
 #include "soil/rock.h"
 #include "soil_fixture.h"
@@ -34,7 +35,8 @@ std::string lines(const std::vector<std::string>& rows) {
 }
 
 bool endsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A weak rock layer with strength qu, RQD 50, Eir 100 MPa (SI) and k_rm.
@@ -53,13 +55,15 @@ SoilLayer& addWeakRock(AnalysisModel& model, double top, double bottom, double q
 struct ErrorCase {
   const char* name;
   std::function<void(engine::RunContext&)> build;  // the model
-  std::function<void(engine::RunContext&)> run;   // the step that stops
+  std::function<void(engine::RunContext&)> run;    // the step that stops
   int code;
   std::string reportTail;  // the report ends with this
   std::string messages;    // the run-message file, in full
 };
 
-void sweep(engine::RunContext& ctx) { updateSoilModuli(ctx); }
+void sweep(engine::RunContext& ctx) {
+  updateSoilModuli(ctx);
+}
 
 TEST(RockErrors, EachErrorStopsWithItsBlock) {
   const std::string prematurely = "\n\nQuarn ended prematurely due to input error number ";
@@ -125,10 +129,11 @@ TEST(RockErrors, EachErrorStopsWithItsBlock) {
          placeVerticalNodes(ctx.model, 40);
        },
        sweep, 222,
-       lines({"**** Runtime Error No. 22 ****", "",
-              "An error was detected when computing the p-y curve for weak rock.     ",
-              "Problem:  The input value for k_rm is less than or equal to 0. ", "",
-              "Solution:  Check the input values for the week rock properties in the soil layer 1"}),
+       lines(
+           {"**** Runtime Error No. 22 ****", "",
+            "An error was detected when computing the p-y curve for weak rock.     ",
+            "Problem:  The input value for k_rm is less than or equal to 0. ", "",
+            "Solution:  Check the input values for the week rock properties in the soil layer 1"}),
        lines({"ERROR 1 BEFORE EQN 11"})},
 
       // A layer without thickness at the pile tip, holding the tip node.
@@ -244,6 +249,51 @@ TEST(RockWarnings, EachWarningIsRegisteredAtTheNodesItConcerns) {
       EXPECT_EQ(state.warningOccurrences[static_cast<std::size_t>(code)], expected) << code;
     }
   }
+}
+
+// Every rock warning has its block in the summary at the end of the report.
+TEST(RockWarnings, EveryWarningHasItsBlockInTheSummary) {
+  for (int code : {308, 316, 317, 3071, 3072, 3073, 3074}) {
+    SCOPED_TRACE(code);
+    const auto block = report::warningBlock(code);
+    ASSERT_GE(block.size(), 4u);
+    EXPECT_EQ(block[0].substr(0, 15), "**** Warning - ");
+    EXPECT_EQ(block[1], "");
+    for (std::string_view line : block) EXPECT_LE(line.size(), 80u);
+  }
+
+  // Weak rock of 50 psi with k_rm 0.00001 at eleven nodes.
+  auto ctx = makeSoilContext(kUnitsUsCustomary);
+  addWeakRock(ctx->model, 0.0, 10.0, 50.0, 50.0, 0.00001);
+  setUniformPile(ctx->model, 10.0, 1.0);
+  placeVerticalNodes(ctx->model, 10);
+  updateSoilModuli(*ctx);
+  EXPECT_EQ(report::Write_Warning_Summary(*ctx), 2);
+  const std::string dashes(80, '-');
+  EXPECT_EQ(
+      ctx->report.text(),
+      lines({"",
+             "",
+             dashes,
+             "                          Summary of Warning Messages",
+             dashes,
+             "",
+             "The following warning was reported 11 times",
+             "",
+             "**** Warning - Value of k_rm for Weak Rock ****",
+             "",
+             "The strain factor k_rm of a weak rock layer is less than 0.00005, the lower end",
+             "of the range of 0.00005 to 0.0005 recommended for the weak rock criteria.",
+             "The input value was used in computations.",
+             "",
+             "The following warning was reported 11 times",
+             "",
+             "**** Warning - Compressive Strength of Weak Rock ****",
+             "",
+             "The uniaxial compressive strength of a weak rock layer is less than 100 psi.",
+             "The p-y criteria for weak rock were developed for rock of 100 to 1000 psi;",
+             "consider the criteria for a soil for a layer of this strength.",
+             ""}));
 }
 
 }  // namespace

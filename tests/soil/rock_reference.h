@@ -83,8 +83,8 @@ struct MassiveRock {
   double gamma;
   double Ei;  // intact rock modulus
   double D;
-  double EI;  // pile bending stiffness
-  double H;   // depth below the ground surface (not 0)
+  double EI;    // pile bending stiffness
+  double H;     // depth below the ground surface (not 0)
   double Dref;  // one foot in the unit of D
 };
 
@@ -125,13 +125,14 @@ inline MassiveRockResult massiveRockReference(const MassiveRock& r) {
   const double T1 = 2.0 * (K0 * A * std::tan(phi) + c) * H * std::tan(beta) / std::cos(alpha);
   const double T2 = (2.0 * H * std::tan(beta) * std::tan(alpha) + D) * c;
   const double T3 = H * K0 * A * std::tan(beta) / std::cos(alpha);
-  const double N =
-      (((q + g * H) * D + (2.0 * q + g * H) * H * std::tan(beta) * std::tan(alpha)) * std::tan(beta) +
-       T1 * std::cos(beta) * std::cos(alpha) + T2) /
-      (std::sin(beta) - std::tan(phi) * std::cos(beta));
+  const double N = (((q + g * H) * D + (2.0 * q + g * H) * H * std::tan(beta) * std::tan(alpha)) *
+                        std::tan(beta) +
+                    T1 * std::cos(beta) * std::cos(alpha) + T2) /
+                   (std::sin(beta) - std::tan(phi) * std::cos(beta));
   const double active = K0 * D * g * (H - 2.0 * c / (std::sqrt(Ka) * g) + q / g);
-  const double pw = (T1 * std::cos(alpha) + std::tan(phi) * N + T2 / std::cos(beta)) * std::sin(beta) +
-                    N * std::cos(beta) - 2.0 * T3 * std::sin(alpha) - std::max(0.0, active);
+  const double pw =
+      (T1 * std::cos(alpha) + std::tan(phi) * N + T2 / std::cos(beta)) * std::sin(beta) +
+      N * std::cos(beta) - 2.0 * T3 * std::sin(alpha) - std::max(0.0, active);
 
   // Flow of rock around the pile at depth.
   const double pd =
@@ -139,8 +140,8 @@ inline MassiveRockResult massiveRockReference(const MassiveRock& r) {
 
   // Initial modulus from the rock-mass modulus.
   const double Em = r.Ei / 100.0 * std::exp(gsi / 21.7);
-  const double Ki = Em * std::pow(r.EI / (std::pow(D, 4.0) * Em), 0.284) * (D / r.Dref) *
-                    std::exp(-2.0 * nu);
+  const double Ki =
+      Em * std::pow(r.EI / (std::pow(D, 4.0) * Em), 0.284) * (D / r.Dref) * std::exp(-2.0 * nu);
   return {std::min(pw, pd), Ki};
 }
 
