@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
+#include <string>
 #include <string_view>
 
 #include "analysis/pile_properties.h"
