@@ -17,6 +17,20 @@ double resistanceDepth(const AnalysisModel& model, double x) {
   return x - model.soil.layers[1].top;
 }
 
+void ResistanceIntegral::add(AnalysisModel& model, const CriterionCall& call, int i, double x,
+                             double value) {
+  const int k = call.layer;
+  const Soil& soil = model.soil;
+  double& F = model.layering.F[static_cast<std::size_t>(k)];
+  if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
+  if (i > call.NodeFirst) F += (previous + value) * incrementLength(model) / 2.0;
+  if (i == call.NodeLast) F += (soil.layers[static_cast<std::size_t>(k)].bottom - x) * value;
+  if (soil.layers[1].top < -0.00001 && k == 1) {
+    F = value * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
+  }
+  previous = value;
+}
+
 void writeTitle(engine::Channel& out, std::string_view title, std::string_view secondLine) {
   out.emptyLines(2);
   out.line(title);

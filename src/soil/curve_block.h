@@ -9,6 +9,7 @@
 
 #include "engine/run_context.h"
 #include "soil/criterion_support.h"
+#include "soil/py_framework.h"
 
 namespace quarn::soil::curve_block {
 
@@ -25,6 +26,18 @@ void writeTitle(engine::Channel& out, std::string_view title, std::string_view s
 // "Ground Slope Angle", the batter line and "Effective Slope", in degrees (F12.3).
 void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
                      std::string_view batterLabel);
+
+// The integral F(k) of the ultimate resistance over layer k for the layers
+// below (layered soil), as the sand criteria form it: reset at the layer's
+// first node in analysis mode, trapezoids between the nodes, and the last
+// node's value down to the layer bottom; with the ground surface above the
+// pile head, half the value over the first layer's thickness instead.
+struct ResistanceIntegral {
+  double previous = 0.0;
+
+  // Adds the value at entry i of the call, x being its distance along the pile.
+  void add(AnalysisModel& model, const CriterionCall& call, int i, double x, double value);
+};
 
 // The line of dashes under the column header.
 inline constexpr std::string_view kDashes = "----------------    -----------------";

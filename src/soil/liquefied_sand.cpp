@@ -133,12 +133,8 @@ void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const Lique
 
 void liquefiedSand(RunContext& ctx, const CriterionCall& call) {
   AnalysisModel& model = ctx.model;
-  const Soil& soil = model.soil;
-  const int k = call.layer;
-  const double xg = soil.layers[1].top;
-  const double h = incrementLength(model);
-  double& F = model.layering.F[static_cast<std::size_t>(k)];
-  double previous = 0.0;
+  const double xg = model.soil.layers[1].top;
+  curve_block::ResistanceIntegral integral;
 
   for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
     LiquefiedPoint point;
@@ -154,17 +150,12 @@ void liquefiedSand(RunContext& ctx, const CriterionCall& call) {
     in.D = point.D;
     in.depth = x - xg;
     in.gamma = point.gamma;
-    in.firstLayer = k == 1;
+    in.firstLayer = call.layer == 1;
     in.unitSystem = model.options.IUNITS;
     const LiquefiedSandCurve curve = makeLiquefiedSandCurve(in);
 
     // Integral of the upper limit over the layer (layered soil).
-    if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
-    if (i > call.NodeFirst) F += (previous + curve.Pu) * h / 2.0;
-    if (i == call.NodeLast)
-      F += (soil.layers[static_cast<std::size_t>(k)].bottom - point.at.x) * curve.Pu;
-    if (xg < -0.00001 && k == 1) F = curve.Pu * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
-    previous = curve.Pu;
+    integral.add(model, call, i, point.at.x, curve.Pu);
 
     if (call.PrintMode) {
       writeLiquefiedBlock(ctx, call, point, curve);

@@ -200,27 +200,6 @@ SandPoint sandPointAt(RunContext& ctx, const CriterionCall& call, int i) {
   return point;
 }
 
-// The integral of the ultimate resistance over the layer for layered soil:
-// trapezoids between the nodes, and from the last node to the layer bottom.
-struct ResistanceIntegral {
-  double previous = 0.0;
-
-  void add(AnalysisModel& model, const CriterionCall& call, int i, double x, double value) {
-    const int k = call.layer;
-    const Soil& soil = model.soil;
-    double& F = model.layering.F[static_cast<std::size_t>(k)];
-    if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
-    if (i > call.NodeFirst) F += (previous + value) * incrementLength(model) / 2.0;
-    if (i == call.NodeLast) F += (soil.layers[static_cast<std::size_t>(k)].bottom - x) * value;
-    if (soil.layers[1].top < -0.00001 && k == 1) {
-      // Ground surface above the pile head: half the resistance over the
-      // first layer's thickness.
-      F = value * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
-    }
-    previous = value;
-  }
-};
-
 void writeEquivalentDepthNote(Channel& out, const AnalysisModel& model, int layer) {
   if (model.layering.NoEquivDepth[static_cast<std::size_t>(layer)]) {
     out.line("This layer is below one or more layers of rock.  In this case, the ");
@@ -430,7 +409,7 @@ void sandReese(RunContext& ctx, const CriterionCall& call) {
   AnalysisModel& model = ctx.model;
   const int k = call.layer;
   const double theta = model.tables.batter.effectiveSlopeAngle;
-  ResistanceIntegral integral;
+  curve_block::ResistanceIntegral integral;
 
   for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
     const SandPoint point = sandPointAt(ctx, call, i);
@@ -473,7 +452,7 @@ void sandApi(RunContext& ctx, const CriterionCall& call) {
   AnalysisModel& model = ctx.model;
   const int k = call.layer;
   const double theta = model.tables.batter.effectiveSlopeAngle;
-  ResistanceIntegral integral;
+  curve_block::ResistanceIntegral integral;
 
   for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
     const SandPoint point = sandPointAt(ctx, call, i);

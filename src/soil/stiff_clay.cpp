@@ -357,8 +357,9 @@ double subgradeModulusAt(AnalysisModel& model, const StiffClayVariant& variant, 
 
 // Average strength above the depth for the curve in print mode: c grows
 // linearly within a layer, so the mean from the layer top to the depth is
-// the mean of the two end values. (In analysis mode the running average over
-// the layer's nodes gives the same for a linear profile.)
+// the mean of the two end values. (The running average of analysis mode
+// starts at the layer's first node, within one increment of the top, and
+// gives nearly the same.)
 double printedAverageStrength(const AnalysisModel& model, int k, double x, double c) {
   const SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
   if (x - layer.top < 1e-6) return c;
@@ -465,8 +466,9 @@ void runStiffClay(RunContext& ctx, const CriterionCall& call, const StiffClayVar
     // Integral of the ultimate resistance over the layer (layered soil).
     if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
     if (i > call.NodeFirst) F += (ultimatePrevious + ultimate) * h / 2.0;
-    if (i == call.NodeLast)
+    if (i == call.NodeLast) {
       F += (soil.layers[static_cast<std::size_t>(k)].bottom - point.at.x) * ultimate;
+    }
     if (xg < -0.00001 && k == 1) {
       // Ground surface above the pile head: from the surface resistance
       // 3 c b to the resistance at the node over the layer thickness.
