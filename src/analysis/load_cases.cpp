@@ -6,6 +6,7 @@
 #include "analysis/node_response.h"
 #include "analysis/pile_model.h"
 #include "analysis/solver.h"
+#include "analysis/stiffness_update.h"
 #include "engine/messages.h"
 #include "report/case_results.h"
 #include "report/format.h"
@@ -57,6 +58,8 @@ void setUpCase(RunContext& ctx, int L, double originalLength) {
   setInitialSprings(model);
   vuggyLimestonePass(ctx);
   startLoadCase(model.pileModel, L, headConditionFor(model.loads.headLoads[L]));
+  // The first solution already uses the tables' initial stiffness.
+  if (model.options.ICOM >= kAnalysisFull) updateBendingStiffnessForCase(model);
 }
 
 // ---- stopping tests and their blocks ------------------------------------------
@@ -301,6 +304,7 @@ IterationOutcome iterateCase(RunContext& ctx, int L) {
     // The layer sweep skips layers without nodes, so the thin-layer test after
     // the whole first sweep sees the same flags as one after each layer.
     if (k == 1) checkThinLayers(ctx);
+    if (options.ICOM >= kAnalysisFull) updateBendingStiffnessForCase(model);
   }
   return outcome;
 }
@@ -346,7 +350,7 @@ void checkAnalysisSupported(RunContext& ctx) {
   if (options.computeKmatrix) stopOnUnsupported(ctx, "The pile-head stiffness matrix");
   for (int j = 1; j <= model.pile.numberOfSections; ++j) {
     const int type = model.pile.sections[j].type;
-    if (type != kSectionElastic && type != kSectionElasticPlastic) {
+    if (type == kSectionMicropile) {
       stopOnUnsupported(ctx, "The nonlinear bending stiffness of pile section " + std::to_string(j) +
                                  " (section type " + std::to_string(type) + ")");
     }

@@ -11,6 +11,7 @@
 #include "engine/model_nodes.h"
 #include "engine/model_options.h"
 #include "engine/model_results.h"
+#include "engine/model_tables.h"
 
 namespace quarn {
 
@@ -93,6 +94,9 @@ struct AnalysisModel {
 
   // Pile-head values and maxima of every reported load case.
   CaseResults results;
+
+  // Moment-curvature tables of the pile sections (section analysis).
+  MomentCurvatureTables momentCurvature;
 };
 
 // Sets the initial state of a run: error and warning state cleared, constants

@@ -12,6 +12,7 @@
 #include "input/keyword_reader.h"
 #include "report/plot_records.h"
 #include "report/summary.h"
+#include "section/section_driver.h"
 
 namespace quarn::engine {
 
@@ -30,7 +31,7 @@ void readInput(RunContext& ctx) {
 // Bending stiffness only: the section analysis is the whole run.
 void analyseSectionsOnly(RunContext& ctx) {
   report::writePlotLine2(ctx.plot, ctx.model.pile.numberOfSections);
-  analysis::stopOnUnsupported(ctx, "The moment-curvature analysis of the pile sections");
+  section::Analyze_Pile_Sections(ctx, true);
 }
 
 // Layer tops follow from the layer above; the nodes are placed on the pile.
@@ -66,7 +67,10 @@ void analyse(RunContext& ctx) {
     return;
   }
   preparePileModel(ctx);
+  // What this engine cannot analyse yet stops the run before the sections
+  // are analysed for thrusts it would not use.
   analysis::checkAnalysisSupported(ctx);
+  section::Analyze_Pile_Sections(ctx, false);
   analysis::Analyze_Load_Cases(ctx);
   // Also after a reported case of load type 4 that did not converge: its
   // error stops the run once the summary is written.
