@@ -55,6 +55,15 @@ constexpr std::array<std::string_view, 10> kPossibleDesignError = {
     "capacity reported is the largest moment the section developed.",
     ""};
 
+// Moments of a user-defined M-EI section that are not positive and increasing.
+constexpr std::array<std::string_view, 6> kUserEiMoments = {
+    "**** Warning - POSSIBLE INPUT ERROR ****",
+    "",
+    "The input data for nonlinear bending appears to be input incorrectly.",
+    "The program assumes that only positive values and increasing values of",
+    "bending moment are input to the program.",
+    ""};
+
 constexpr std::array<std::string_view, 6> kLrfdFailure = {
     "",
     "**** Warning - Failure for One or More LRFD Load Cases ****",
@@ -259,6 +268,7 @@ constexpr std::array<std::string_view, 6> kWeakRockStrongSi = {
 
 constexpr auto kWarningTexts = std::to_array<WarningText>({
     {305, kTooManyCurvePoints},
+    {307, kUserEiMoments},
     {355, kPossibleDesignError},
     {400, kLrfdFailure},
     {3041, kSoftClayStrengthUs},
