@@ -36,6 +36,7 @@ constexpr double kSquareInchesPerSquareFoot = 144.0;
 constexpr double kCubicInchesPerCubicFoot = 1728.0;
 constexpr int kWeakRock = 8;
 constexpr int kVuggyLimestone = 9;
+constexpr int kMassiveRock = 16;
 
 void scale(LayerValue& value, double factor) {
   value[0] *= factor;
@@ -76,7 +77,10 @@ void convertUsCustomary(AnalysisModel& model) {
     // Cohesion is entered in psf; rock strength is entered in psi already and
     // goes back to psi after the common division.
     divide(layer.cohesion, kSquareInchesPerSquareFoot);
-    if (layer.criterion == kWeakRock || layer.criterion == kVuggyLimestone) {
+    // Massive rock strength is entered in psi like the other rocks; dividing
+    // it by 144 would weaken the rock a hundredfold.
+    if (layer.criterion == kWeakRock || layer.criterion == kVuggyLimestone ||
+        layer.criterion == kMassiveRock) {
       scale(layer.cohesion, kSquareInchesPerSquareFoot);
     }
     for (UserPyCurve& curve : layer.userCurves) curve.depth *= kInchesPerFoot;

@@ -16,7 +16,6 @@ void fillInput(AnalysisModel& model, int units) {
   model.pile.numberOfSections = 1;
   model.pile.sections[1].length = 50.0;
   model.pile.sections[1].bottomDepth = 50.0;
-  model.soil.numberOfLayers = 2;
   SoilLayer& clay = model.soil.layers[1];
   clay.criterion = 1;
   clay.top = 2.0;
@@ -28,6 +27,12 @@ void fillInput(AnalysisModel& model, int units) {
   rock.top = 20.0;
   rock.bottom = 60.0;
   rock.cohesion = {1000.0, 1000.0};
+  model.soil.numberOfLayers = 3;
+  SoilLayer& massive = model.soil.layers[3];
+  massive.criterion = 16;
+  massive.top = 60.0;
+  massive.bottom = 80.0;
+  massive.cohesion = {5000.0, 5000.0};
   model.tables.pyOutput.count = 1;
   model.tables.pyOutput.depth[1] = 10.0;
 }
@@ -48,6 +53,7 @@ TEST(UnitConversion, UsCustomaryInputIsWorkedInInchesAndPounds) {
   EXPECT_EQ(model.soil.layers[1].cohesion[0], 10.0);  // 1440 psf is 10 psi
   EXPECT_EQ(model.soil.layers[1].cohesion[1], 20.0);
   EXPECT_EQ(model.soil.layers[2].cohesion[0], 1000.0);  // rock strength is entered in psi
+  EXPECT_EQ(model.soil.layers[3].cohesion[1], 5000.0);
   EXPECT_EQ(model.tables.pyOutput.depth[1], 120.0);
 
   // A second request in the same run changes nothing.
