@@ -130,13 +130,16 @@ bool curveEnds(SectionState& s, double P, CurvePoint& pt) {
     const double limit =
         kPipeEndStrainFactor * mat.casingYieldStress / E - P / (pipeArea(s.slices) * E);
     ends = limit <= std::max(std::abs(pt.maxCompressiveStrain), std::abs(pt.maxTensileStrain));
-  } else if (isPrestressed(s)) {
-    if (pt.neutralAxis < kPrestressedEndDepthRatio * s.slices.H) {
+  } else {
+    // A prestressed section also ends when its neutral axis nears the
+    // compression face; like every concrete section it ends once the concrete
+    // is crushed, beyond which its curve would only repeat the moment of the
+    // crushed section at ever larger strains.
+    if (isPrestressed(s) && pt.neutralAxis < kPrestressedEndDepthRatio * s.slices.H) {
       pt.message[2] = 'Z';
       ends = true;
     }
-  } else {
-    ends = pt.maxCompressiveStrain >= kCrushingStrain;
+    if (pt.maxCompressiveStrain >= kCrushingStrain) ends = true;
   }
   if (pt.moment <= 0.0) {
     s.flags.failure = true;
