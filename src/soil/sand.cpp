@@ -11,18 +11,13 @@ namespace quarn::soil {
 
 namespace {
 
-constexpr double kQuarterPi = 0.7853981633974483;
+using reese_sand::kCyclicA;
+using reese_sand::kCyclicB;
+using reese_sand::kDepthRatios;
+using reese_sand::kStaticA;
+using reese_sand::kStaticB;
 
-// Empirical factors of Reese sand at z / b = 0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6.
-constexpr std::array<double, 10> kDepthRatios = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f), sp(1.48f),
-                                             sp(1.23f), sp(1.06f), sp(0.90f), sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f), sp(1.05f),
-                                             sp(0.86f), sp(0.71f), sp(0.53f), sp(0.50f), sp(0.50f)};
-constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f), sp(1.03f),
-                                             sp(0.98f), sp(0.94f), sp(0.90f), sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f), sp(0.82f),
-                                             sp(0.77f), sp(0.70f), sp(0.55f), sp(0.55f), sp(0.55f)};
+constexpr double kQuarterPi = 0.7853981633974483;
 
 // Unit weight separating submerged sand from sand above the water table in
 // the SI defaults of k, kN/m3.
