@@ -178,22 +178,4 @@ double equivalentDepth(const EquivalentDepthInput& in, double S) {
   }
 }
 
-bool usesEquivalentDepth(const AnalysisModel& model, int k) {
-  return k > 1 && model.layering.RockLayersAbove == 0;
-}
-
-void storeEquivalentDepth(AnalysisModel& model, int k, const EquivalentDepthInput& in) {
-  // No layer stores a liquefied-sand value yet, so F alone counts.
-  const double S = resistanceAbove(model.layering.F, {}, k);
-  model.layerCorrection[static_cast<std::size_t>(k)] = equivalentDepth(in, S);
-}
-
-double layeredDepth(const AnalysisModel& model, int k, double x) {
-  const double groundDepth = x - model.soil.layers[1].top;
-  if (!usesEquivalentDepth(model, k)) return groundDepth;
-  const double Heq = model.layerCorrection[static_cast<std::size_t>(k)];
-  if (Heq == kEquivalentDepthNotComputed) return groundDepth;
-  return (x - model.soil.layers[static_cast<std::size_t>(k)].top) + Heq;
-}
-
 }  // namespace quarn::soil

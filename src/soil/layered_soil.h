@@ -8,7 +8,6 @@
 
 #include <span>
 
-#include "engine/model.h"
 #include "soil/criteria.h"
 
 namespace quarn::soil {
@@ -41,20 +40,5 @@ double resistanceAbove(std::span<const double> F, std::span<const double> liquef
 // Heq: the depth at which a uniform deposit of the layer's soil accumulates
 // the integrated resistance S. Criteria without such a resistance give 0.
 double equivalentDepth(const EquivalentDepthInput& in, double S);
-
-// Value of the equivalent depth of a layer that has not been computed.
-inline constexpr double kEquivalentDepthNotComputed = -10000.0;
-
-// Whether layer k uses the equivalent depth: a layer below the first while no
-// rock-like layer lies above it in the sweep.
-bool usesEquivalentDepth(const AnalysisModel& model, int k);
-
-// Computes Heq(k) from the layers above and stores it in the model.
-void storeEquivalentDepth(AnalysisModel& model, int k, const EquivalentDepthInput& in);
-
-// Depth in the resistance formulas at depth x (below the pile head) in layer
-// k: (x - layer top) + Heq(k) where the layer uses the equivalent depth and it
-// has been computed, otherwise the depth below the ground surface.
-double layeredDepth(const AnalysisModel& model, int k, double x);
 
 }  // namespace quarn::soil

@@ -13,7 +13,6 @@
 #include "report/plot_records.h"
 #include "report/report_writers.h"
 #include "soil/criteria.h"
-#include "soil/layered_soil.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
@@ -169,15 +168,18 @@ void checkStrength(AnalysisModel& model, double c) {
   }
 }
 
-// Depth used in the resistance formulas at a point of layer k: the
-// equivalent depth of layered soil below the first layer, except when the
-// ground surface lies above the pile head with the first or second layer
-// ending above it, where the depth below the ground surface is kept.
+// Depth used in the resistance formulas at a point of layer k.
 double resistanceDepth(const AnalysisModel& model, int k, double depth) {
   const Soil& soil = model.soil;
-  double z = layeredDepth(model, k, depth);
-  if (k > 1 && (soil.layers[1].bottom < -1e-8 || soil.layers[2].bottom < -1e-8)) {
-    z = depth - soil.layers[1].top;
+  double z = depth - soil.layers[1].top;
+  if (k > 1) {
+    // Layered soil: once the equivalent-depth correction is part of the
+    // engine, layers below the first use (depth - layer top) + Heq(k) here
+    // while no rock-like layer lies above. Until then every layer uses the
+    // depth below the ground surface.
+    if (soil.layers[1].bottom < -1e-8 || soil.layers[2].bottom < -1e-8) {
+      z = depth - soil.layers[1].top;
+    }
   }
   return z;
 }
@@ -328,21 +330,7 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
     if (i > call.NodeFirst && point.c < 1e-10) stopOnMissingCohesion(ctx, variant, call, point);
 
     // The curve at this depth.
-    if (!call.PrintMode && i == call.NodeFirst) {
-      // Layered soil: the equivalent depth of the layer's top from the
-      // resistance of the layers above, before this layer's own F restarts.
-      if (usesEquivalentDepth(model, k)) {
-        EquivalentDepthInput layer;
-        layer.criterion = variant.userJ ? Criterion::kSoftClayJ : Criterion::kSoftClay;
-        layer.cyclic = cyclic;
-        layer.D = point.D;
-        layer.c = point.c;
-        layer.gamma = point.gamma;
-        layer.J = point.J;
-        storeEquivalentDepth(model, k, layer);
-      }
-      F = 0.0;
-    }
+    if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
     const double theta = model.tables.batter.effectiveSlopeAngle;
     point.fs = softClaySlopeFactor(theta, signedDeflection(model, call, i));
     SoftClayInput input;

@@ -10,9 +10,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "soil/py_framework.h"
-#include "soil_fixture.h"
-
 namespace quarn::soil {
 namespace {
 
@@ -175,47 +172,6 @@ TEST(EquivalentDepth, ResistanceAboveSumsTheLayersAbove) {
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(resistanceAbove(c.F, c.liquefied, c.k), c.S, 1e-12) << "k = " << c.k;
-  }
-}
-
-// Soft clay (c = 40) below 2.2 m of softer clay (c = 20), gamma' = 8, pile
-// diameter 0.5 m, nodes every 0.5 m. The upper layer's resistance pu = 30 + 14 z
-// integrated by the sweep over its nodes at 0 .. 2 m plus pu(2) over one
-// increment: 88 + 58 * 0.5 = 117. The lower layer's wedge resistance
-// 60 + 12 H integrates to 60 H + 12 H^2 = 117 at H = 1.5 (its xr is 5 m).
-// At the node 3 m below the head z = 0.8 + 1.5 = 2.3: Np = 3 + 8 * 2.3 / 40 +
-// 2.3 = 5.76, pu = 5.76 * 40 * 0.5 = 115.2, the resistance of a deflection of
-// 10 y50 (y50 = 0.025). Without a rock-like layer above the lower layer; with
-// the upper layer an elastic subgrade, the depth below the ground (Np = 6.6).
-TEST(EquivalentDepth, SoftClayBelowSofterClayUsesItInTheSweep) {
-  struct Case {
-    int upperCriterion;
-    double Heq;
-    double pu;
-  };
-  const Case cases[] = {{1, 1.5, 115.2}, {13, -10000.0, 6.6 * 20.0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.upperCriterion);
-    auto ctx = testing::makeSoilContext(kUnitsSi);
-    AnalysisModel& model = ctx->model;
-    SoilLayer& upper = testing::addLayer(model, c.upperCriterion, 0.0, 2.2);
-    testing::setValue(upper.cohesion, 20.0, 20.0);
-    testing::setValue(upper.unitWeight, 8.0, 8.0);
-    testing::setValue(upper.epsilon50, 0.02, 0.02);
-    testing::setValue(upper.subgradeK, 1000.0, 1000.0);
-    SoilLayer& lower = testing::addLayer(model, 1, 2.2, 10.0);
-    testing::setValue(lower.cohesion, 40.0, 40.0);
-    testing::setValue(lower.unitWeight, 8.0, 8.0);
-    testing::setValue(lower.epsilon50, 0.02, 0.02);
-    testing::setUniformPile(model, 10.0, 0.5);
-    testing::placeVerticalNodes(model, 20);
-    PileModel& pile = model.pileModel;
-    const int node = 7;  // 3 m below the head
-    ASSERT_DOUBLE_EQ(pile.node[node].xv, 3.0);
-    pile.y(node) = 0.25;
-    updateSoilModuli(*ctx);
-    EXPECT_NEAR(model.layerCorrection[2], c.Heq, 1e-9);
-    EXPECT_NEAR(pile.node[node].Es * 0.25, c.pu, 1e-9 * c.pu);
   }
 }
 
