@@ -38,7 +38,9 @@ void valueLine(Channel& out, std::string_view label, double v, std::string_view 
     format += descriptor;
   } else {
     const double a = std::abs(v);
-    format += (a == 0.0 || (a >= 1.0e-3 && a < 1.0e11)) ? "F15.3" : "ES15.5";
+    format += (a == 0.0 || (a >= 1.0 && a < 1.0e11)) ? "F15.3"
+              : (a >= 1.0e-2 && a < 1.0)             ? "F15.5"
+                                                     : "ES15.5";
   }
   format += ", A)";
   const report::FormatValue values[] = {label, v, unit};
@@ -111,8 +113,11 @@ void rectangularPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
   out.line(std::string(97, '-'));
   for (int k = 1; k <= m.NumBars; ++k) {
     const auto u = static_cast<std::size_t>(k);
-    write(out, "(I6, I15, 4F17.5)",
-          {k, in.rebar.bars[u].code, m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]});
+    write(out, "(I6, I15, $)", {k, in.rebar.bars[u].code});
+    for (double v : {m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]}) {
+      report::Write_Report_Number(out, v, 17);
+    }
+    report::End_Report_Line(out);
   }
 }
 
@@ -350,7 +355,11 @@ void prestressedPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
   out.line(std::string(80, '-'));
   for (int k = 1; k <= m.NumBars; ++k) {
     const auto u = static_cast<std::size_t>(k);
-    write(out, "(I6, 4F17.5)", {k, m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]});
+    write(out, "(I6, $)", {k});
+    for (double v : {m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]}) {
+      report::Write_Report_Number(out, v, 17);
+    }
+    report::End_Report_Line(out);
   }
 }
 

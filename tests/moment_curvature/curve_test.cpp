@@ -78,6 +78,33 @@ TEST(NominalMoment, ReinforcedConcreteAgainstTheStressBlock) {
   }
 }
 
+// The same shaft in SI units (the section reader's metres, kPa and m2)
+// gives the same curve: the moments in kN-m are the in-kip ones times
+// 0.1129848, the curvatures in rad/m the rad/in ones times 39.37.
+TEST(NominalMoment, SiUnitsGiveTheSameCurve) {
+  constexpr double kKpaPerPsi = 6.894757;
+  auto us = makeSectionContext(kUnitsUsCustomary);
+  PileSection& a = addSection(us->model, kSectionDrilledShaft, 4000.0);
+  a.diameter = 36.0;
+  setCircularBars(a, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
+  auto si = makeSectionContext(kUnitsSi);
+  PileSection& b = addSection(si->model, kSectionDrilledShaft, 4000.0 * kKpaPerPsi);
+  b.diameter = 36.0 * 0.0254;
+  setCircularBars(b, 60000.0 * kKpaPerPsi, 29.0e6 * kKpaPerPsi, 12, 1, 1.128 * 0.0254,
+                  1.0 * 0.0254 * 0.0254, 3.0 * 0.0254);
+  auto workUs = preparedSection(*us, 1);
+  auto workSi = preparedSection(*si, 1);
+  computeMomentCurvature(*us, workUs->state, 200.0, 0.0, workUs->curve);
+  computeMomentCurvature(*si, workSi->state, 200.0 * 4.4482216, 0.0, workSi->curve);
+  const MomentCurvatureCurve& cu = workUs->curve;
+  const MomentCurvatureCurve& cs = workSi->curve;
+  constexpr double kKnmPerInKip = 0.1129848;
+  EXPECT_NEAR(cs.point[1].curvature / (cu.point[1].curvature / 0.0254), 1.0, 1e-6);
+  EXPECT_NEAR(cs.nominalMoment / (cu.nominalMoment * kKnmPerInKip), 1.0, 2e-3);
+  EXPECT_NEAR(cs.point[30].moment / (cu.point[30].moment * kKnmPerInKip), 1.0, 2e-3);
+  EXPECT_NEAR(cs.point[30].neutralAxis / (cu.point[30].neutralAxis * 0.0254), 1.0, 2e-3);
+}
+
 TEST(NominalMoment, TheHandValueOfTheBeamIsTheTextbookOne) {
   // Guards the fixture: As fy (d - a/2) with a = As fy / (0.85 f'c b).
   const double a = 4 * 0.79 * 60.0 / (0.85 * 4.0 * 18.0);
