@@ -40,7 +40,8 @@ std::unique_ptr<engine::RunContext> drilledShaft() {
   r.barDiameter = 1.128;
   r.barArea = 1.0;
   r.cover = 3.0;
-  for (int k = 1; k <= 12; ++k) r.bars[static_cast<std::size_t>(k)] = BarPosition{0, 1.128, 1.0, 0.0, 0.0};
+  for (int k = 1; k <= 12; ++k)
+    r.bars[static_cast<std::size_t>(k)] = BarPosition{0, 1.128, 1.0, 0.0, 0.0};
   return ctx;
 }
 

@@ -32,7 +32,9 @@ const MomentCurvatureTable* tableOf(const AnalysisModel& model, int s, int a) {
 int sectionThrustIndex(const SectionCurves& curves, double Qt) {
   const int n = curves.thrusts;
   if (n < 1) return 0;
-  const auto thrust = [&curves](int i) { return curves.table[static_cast<std::size_t>(i)].axialThrust; };
+  const auto thrust = [&curves](int i) {
+    return curves.table[static_cast<std::size_t>(i)].axialThrust;
+  };
   if (Qt >= thrust(n)) return n;
   if (Qt <= thrust(1)) return 1;
   for (int i = 1; i < n; ++i) {
@@ -134,9 +136,9 @@ double fn_EI_From_Table(AnalysisModel& model, int k, int s, int a) {
   for (int i = 1; i < K; ++i) {
     const auto u = static_cast<std::size_t>(i);
     if (phiT[u] < phi && phi <= phiT[u + 1]) {
-      const double M =
-          MT[u + 1] == MT[u] ? MT[u]
-                             : MT[u] + (MT[u + 1] - MT[u]) * (phi - phiT[u]) / (phiT[u + 1] - phiT[u]);
+      const double M = MT[u + 1] == MT[u] ? MT[u]
+                                          : MT[u] + (MT[u + 1] - MT[u]) * (phi - phiT[u]) /
+                                                        (phiT[u + 1] - phiT[u]);
       return M / phi * scale;
     }
   }
@@ -162,16 +164,16 @@ void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt) {
       continue;
     }
     const int sectionIndex =
-        type == kSectionUserEi
-            ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
-            : a;
+        type == kSectionUserEi ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
+                               : a;
     node.EI = stiffnessFromTables(model, k, s, sectionIndex, Qt);
   }
   // Node 3 takes the stiffness of node 2, as the head difference equations
   // assume; a node 3 in an elastic section keeps its own, as every node of
   // such a section does.
-  if (pm.N >= 3 && pile.sections[static_cast<std::size_t>(sectionOfNode(pile, pm.node[3].x))].type !=
-                       kSectionElastic) {
+  if (pm.N >= 3 &&
+      pile.sections[static_cast<std::size_t>(sectionOfNode(pile, pm.node[3].x))].type !=
+          kSectionElastic) {
     pm.node[3].EI = pm.node[2].EI;
   }
 }

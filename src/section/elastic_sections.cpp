@@ -245,7 +245,8 @@ void Analyze_Elastic_Section(RunContext& ctx, int index, std::span<const double>
                      "properties"
                    : "Moment-curvature properties were derived from elastic section properties");
   out.emptyLines(2);
-  const PlotSectionKind kind = plastic ? PlotSectionKind::kElasticPlastic : PlotSectionKind::kElastic;
+  const PlotSectionKind kind =
+      plastic ? PlotSectionKind::kElasticPlastic : PlotSectionKind::kElastic;
   if (firstSection) report::writePlotLine3(ctx.plot, n, kind);
   writePlotRecords(ctx, index, curves, kind);
 }

@@ -17,19 +17,20 @@ namespace {
 using engine::RunContext;
 
 // Curvature increments.
-constexpr double kUsIncrement = 1.25e-6;                // rad/in
-constexpr double kSiIncrement = 4.921259901994065e-5;   // rad/m
-constexpr double kGeneralIncrement = sp(2.0e-6f);       // no length unit to scale by
-constexpr double kIncrementDiameterStep = 24.0;         // inches per halving of the increment
+constexpr double kUsIncrement = 1.25e-6;               // rad/in
+constexpr double kSiIncrement = 4.921259901994065e-5;  // rad/m
+constexpr double kGeneralIncrement = sp(2.0e-6f);      // no length unit to scale by
+constexpr double kIncrementDiameterStep = 24.0;        // inches per halving of the increment
 constexpr double kMetresPerInch = 0.0254;
 constexpr double kPipeStartStrainFactor = 1.7;  // the pipe's curve starts from 1.7 fy / E
 constexpr double kPipeStepsToStartStrain = 80.0;
-constexpr double kPipeEndStrainFactor = 5.0;    // ... and ends at 5 fy / E
+constexpr double kPipeEndStrainFactor = 5.0;  // ... and ends at 5 fy / E
 
 // End of a concrete curve and the run messages.
 constexpr double kCrushingStrain = 0.0038;
 constexpr double kTensionControlledStrain = -0.005;
-constexpr double kPrestressedEndDepthRatio = 0.1;  // neutral axis within H/10 of the compression face
+constexpr double kPrestressedEndDepthRatio =
+    0.1;  // neutral axis within H/10 of the compression face
 
 // Newton step when the derivative vanishes.
 constexpr double kFlatStep = 1.0e-8;
@@ -205,11 +206,12 @@ double Find_Neutral_Axis(RunContext& ctx, SectionState& s, double P, double phi,
 
 double initialCurvatureIncrement(int IUNITS, double D) {
   if (IUNITS == kUnitsUsCustomary) {
-    return kUsIncrement / static_cast<double>(std::max(1L, std::lround(D / kIncrementDiameterStep)));
+    return kUsIncrement /
+           static_cast<double>(std::max(1L, std::lround(D / kIncrementDiameterStep)));
   }
   if (IUNITS == kUnitsSi) {
-    return kSiIncrement /
-           static_cast<double>(std::max(1L, std::lround(D / kMetresPerInch / kIncrementDiameterStep)));
+    return kSiIncrement / static_cast<double>(std::max(
+                              1L, std::lround(D / kMetresPerInch / kIncrementDiameterStep)));
   }
   return kGeneralIncrement;
 }
@@ -226,10 +228,11 @@ void computeMomentCurvature(RunContext& ctx, SectionState& s, double P, double s
                             MomentCurvatureCurve& curve) {
   const bool pipe = isPipe(s);
   startCurve(s, P, strandPrestrain);
-  double dphi = pipe ? pipeCurvatureIncrement(s, P)
-                     : initialCurvatureIncrement(
-                           ctx.model.options.IUNITS,
-                           ctx.model.pile.sections[static_cast<std::size_t>(s.sectionIndex)].diameter);
+  double dphi =
+      pipe ? pipeCurvatureIncrement(s, P)
+           : initialCurvatureIncrement(
+                 ctx.model.options.IUNITS,
+                 ctx.model.pile.sections[static_cast<std::size_t>(s.sectionIndex)].diameter);
   curve.axialThrust = P;
   curve.points = 0;
   curve.reachedPointLimit = false;
@@ -286,7 +289,8 @@ void nominalMomentCapacity(MomentCurvatureCurve& curve, bool steelPipe) {
     // The section never developed the strain: its largest moment stands in.
     int best = 1;
     for (int k = 2; k <= n; ++k) {
-      if (pt[static_cast<std::size_t>(k)].moment > pt[static_cast<std::size_t>(best)].moment) best = k;
+      if (pt[static_cast<std::size_t>(k)].moment > pt[static_cast<std::size_t>(best)].moment)
+        best = k;
     }
     curve.nominalMoment = pt[static_cast<std::size_t>(best)].moment;
     curve.nominalMomentStrain = pt[static_cast<std::size_t>(best)].maxCompressiveStrain;
@@ -366,14 +370,14 @@ PrestressValues Calculate_Strains_Due_To_Prestressing(RunContext& ctx, SectionSt
   v.concreteArea = s.slices.TotalConcreteArea;
   v.steelArea = s.slices.TotalRebarArea;
   if (!(v.concreteArea > 0.0)) {
-    stopOnPrestressArea(ctx, kRuntimePrestressConcreteArea,
-                        "The computed area of concrete in the section is less than 0.0 = ",
-                        v.concreteArea);
+    stopOnPrestressArea(
+        ctx, kRuntimePrestressConcreteArea,
+        "The computed area of concrete in the section is less than 0.0 = ", v.concreteArea);
   }
   if (!(v.steelArea > 0.0)) {
-    stopOnPrestressArea(ctx, kRuntimePrestressSteelArea,
-                        "The computed area of steel in the section is less than 0.0 = ",
-                        v.steelArea);
+    stopOnPrestressArea(
+        ctx, kRuntimePrestressSteelArea,
+        "The computed area of steel in the section is less than 0.0 = ", v.steelArea);
   }
   v.jackingForce = mat.jackingForce;
   v.lossFraction = mat.lossFraction;

@@ -71,10 +71,10 @@ struct CurvePoint {
   double neutralAxis = 0.0;  // depth from the compression face
   double maxCompressiveStrain = 0.0;
   double maxTensileStrain = 0.0;
-  double maxConcreteStress = 0.0;  // largest slice stress of the section concrete
-  double maxSteelStress = 0.0;     // largest magnitude in bars or strands
-  double maxCasingStress = 0.0;    // casing or pipe wall
-  double maxCoreStress = 0.0;      // core tube
+  double maxConcreteStress = 0.0;              // largest slice stress of the section concrete
+  double maxSteelStress = 0.0;                 // largest magnitude in bars or strands
+  double maxCasingStress = 0.0;                // casing or pipe wall
+  double maxCoreStress = 0.0;                  // core tube
   std::array<char, 3> message{' ', ' ', ' '};  // C, T, Y or Z
 };
 
@@ -82,7 +82,7 @@ struct MomentCurvatureCurve {
   double axialThrust = 0.0;
   int points = 0;
   std::array<CurvePoint, kMaxCurvePoints + 1> point{};  // 1-based
-  bool reachedPointLimit = false;  // 150 points without reaching an end
+  bool reachedPointLimit = false;                       // 150 points without reaching an end
   double nominalMoment = 0.0;
   double nominalMomentStrain = 0.0;
   bool nominalStrainReached = true;  // false: Mn is the largest moment developed
@@ -106,16 +106,16 @@ void storeCurve(const MomentCurvatureCurve& curve, MomentCurvatureTable& table);
 
 // Prestressing of a prestressed section (steel models 4 to 9).
 struct PrestressValues {
-  double jackingForce = 0.0;    // Pj, pounds or kN as entered
+  double jackingForce = 0.0;  // Pj, pounds or kN as entered
   double lossFraction = 0.0;
-  double effectiveForce = 0.0;  // Pe = (1 - loss) Pj
-  double concreteArea = 0.0;    // Ac, the net concrete of the slices
-  double steelArea = 0.0;       // Aps, the strands of the slices
-  double strandPrestrain = 0.0; // Pe / (-Eps Aps)
-  double precompression = 0.0;  // Pe / (Ec Ac)
-  double Pcap = 0.0;            // (0.85 f'c - 0.6 eps_ce Ec)(Ac + Aps)
-  double Tcap = 0.0;            // -Aps fpu
-  double approximateMoment = 0.0;  // fpu Aps H k
+  double effectiveForce = 0.0;                // Pe = (1 - loss) Pj
+  double concreteArea = 0.0;                  // Ac, the net concrete of the slices
+  double steelArea = 0.0;                     // Aps, the strands of the slices
+  double strandPrestrain = 0.0;               // Pe / (-Eps Aps)
+  double precompression = 0.0;                // Pe / (Ec Ac)
+  double Pcap = 0.0;                          // (0.85 f'c - 0.6 eps_ce Ec)(Ac + Aps)
+  double Tcap = 0.0;                          // -Aps fpu
+  double approximateMoment = 0.0;             // fpu Aps H k
   std::string_view approximateMomentFormula;  // "Mn = 0.32 D As fpu", ...
 };
 

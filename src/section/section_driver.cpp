@@ -81,17 +81,18 @@ int caseOfThrust(const AnalysisModel& model, double P, int position) {
                                              double capacity, bool compression) {
   const bool lrfd = ctx.model.options.useLrfd;
   const SectionUnitLabels& labels = sectionUnitLabels(ctx.model.options.IUNITS);
-  const int number = compression ? (lrfd ? kRuntimeLrfdThrustAboveCapacity
-                                         : kRuntimeThrustAboveCapacity)
-                                 : (lrfd ? kRuntimeLrfdThrustBelowTensileCapacity
-                                         : kRuntimeThrustBelowTensileCapacity);
+  const int number =
+      compression
+          ? (lrfd ? kRuntimeLrfdThrustAboveCapacity : kRuntimeThrustAboveCapacity)
+          : (lrfd ? kRuntimeLrfdThrustBelowTensileCapacity : kRuntimeThrustBelowTensileCapacity);
   // The texts of the four blocks as the engine has always written them
   // (error 25 names an LRFD load case too).
-  const char* subject = (lrfd || !compression) ? "PROBLEM:  The axial thrust load for LRFD load case no. "
-                                               : "PROBLEM:  The axial thrust load for load case no. ";
+  const char* subject = (lrfd || !compression)
+                            ? "PROBLEM:  The axial thrust load for LRFD load case no. "
+                            : "PROBLEM:  The axial thrust load for load case no. ";
   const char* kind = compression ? " exceeds the axial structural capacity in compression."
                                  : " exceeds the axial structural capacity in tension.";
-  const char* thrustLabel = lrfd ? "          Factored axial thrust load     = "
+  const char* thrustLabel = lrfd          ? "          Factored axial thrust load     = "
                             : compression ? "          Axial thrust load                  = "
                                           : "          Axial thrust load              = ";
   const char* capacityLabel = compression ? "          Nominal axial compressive capacity = "
@@ -102,8 +103,9 @@ int caseOfThrust(const AnalysisModel& model, double P, int position) {
   write(out, "(A I0 A)", {subject, caseNumber, kind});
   write(out, "(A F15.3 A)", {thrustLabel, P, labels.force});
   write(out, "(A F15.3 A /)", {capacityLabel, capacity, labels.force});
-  out.line("SOLUTION: Change the properties of the section to increase the axial structural "
-           "capacity.");
+  out.line(
+      "SOLUTION: Change the properties of the section to increase the axial structural "
+      "capacity.");
   out.endLine();
   engine::stopOnRuntimeError(ctx, number);
 }
@@ -126,7 +128,8 @@ ThrustSelection selectThrusts(RunContext& ctx, const SectionState& s) {
       continue;
     }
     if (P > cap.Pcap) stopOnThrustBeyondCapacity(ctx, caseOfThrust(model, P, e), P, cap.Pcap, true);
-    if (P < cap.Tcap) stopOnThrustBeyondCapacity(ctx, caseOfThrust(model, P, e), P, cap.Tcap, false);
+    if (P < cap.Tcap)
+      stopOnThrustBeyondCapacity(ctx, caseOfThrust(model, P, e), P, cap.Tcap, false);
     selection.thrust[static_cast<std::size_t>(++selection.count)] = P;
   }
   return selection;
@@ -138,8 +141,9 @@ void writeThrustList(RunContext& ctx, const ThrustSelection& selection) {
   if (ctx.model.options.ICOM == kAnalysisEiOnly) {
     if (selection.dropped) {
       out.endLine();
-      out.line("The following computations were performed only for the axial thrust values in "
-               "the valid range.");
+      out.line(
+          "The following computations were performed only for the axial thrust values in "
+          "the valid range.");
     }
   } else {
     out.endLine();
@@ -250,8 +254,8 @@ void Analyze_Section(RunContext& ctx, int index, SectionWork& work, bool firstSe
   AnalysisModel& model = ctx.model;
   const int type = model.pile.sections[static_cast<std::size_t>(index)].type;
   if (type == kSectionMicropile) {
-    analysis::stopOnUnsupported(ctx, "The bending stiffness of the micropile section " +
-                                         std::to_string(index));
+    analysis::stopOnUnsupported(
+        ctx, "The bending stiffness of the micropile section " + std::to_string(index));
   }
   if (givesStiffnessDirectly(type)) {
     const MomentCurvatureTables& tables = model.momentCurvature;

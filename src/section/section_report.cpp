@@ -106,8 +106,9 @@ void rectangularPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
   if (m.NumBars == 0 || allBarsAlike(m)) return;
   out.endLine();
   out.line("Reinforcing Bar Details:");
-  out.line("   Bar              Bar           Bar Diam.        Bar Area          Bar X            "
-           "Bar Y");
+  out.line(
+      "   Bar              Bar           Bar Diam.        Bar Area          Bar X            "
+      "Bar Y");
   write(out, "(\"  Number           Index\", T34, A, T51, A, T68, A, T85, A)",
         {l.length, l.area, l.length, l.length});
   out.line(std::string(97, '-'));
@@ -211,8 +212,9 @@ void casedShaft(RunContext& ctx, const SectionState& s, const SectionUnitLabels&
             " percent", "F15.2");
   if (withCore) {
     out.endLine();
-    out.line(core.b_FillCoreWithConcrete ? "Note that the core is assumed to be filled with concrete"
-                                         : "Note that the core is assumed to be void of concrete");
+    out.line(core.b_FillCoreWithConcrete
+                 ? "Note that the core is assumed to be filled with concrete"
+                 : "Note that the core is assumed to be void of concrete");
   }
 }
 
@@ -455,8 +457,9 @@ void writeRunMessageDefinitions(Channel& out, bool steelPipe) {
   out.line("   T = ACI 318-08 criteria for tension-controlled section met, tensile strain in ");
   out.line("       reinforcement exceeds 0.005 while simultaneously compressive strain in ");
   out.line("       concrete more than than 0.003. See ACI 318-08, Section 10.3.4.");
-  out.line("   Z = depth of tensile zone in concrete section is less than 10 percent of section "
-           "depth.");
+  out.line(
+      "   Z = depth of tensile zone in concrete section is less than 10 percent of section "
+      "depth.");
   out.endLine();
   out.line("Bending Stiffness (EI) = Computed Bending Moment / Curvature.");
   out.line("Position of neutral axis is measured from edge of compression side of pile.");
@@ -645,8 +648,7 @@ void writeCurveTable(RunContext& ctx, const SectionState& s, const MomentCurvatu
     format += ", ";
   }
   format += "3X, A)";
-  std::array<report::FormatValue, 10> values = {0.0, 0.0, 0.0, 0.0, 0.0,
-                                                0.0, 0.0, 0.0, 0.0, 0.0};
+  std::array<report::FormatValue, 10> values = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
   for (int k = 1; k <= curve.points; ++k) {
     const CurvePoint& p = curve.point[static_cast<std::size_t>(k)];
     for (int i = 0; i < set.count; ++i) {
@@ -656,19 +658,21 @@ void writeCurveTable(RunContext& ctx, const SectionState& s, const MomentCurvatu
     const std::string_view message(p.message.data(), p.message.size());
     values[static_cast<std::size_t>(set.count)] = message;
     report::writeValues(out, format,
-                        std::span<const report::FormatValue>(values.data(),
-                                                             static_cast<std::size_t>(set.count + 1)));
+                        std::span<const report::FormatValue>(
+                            values.data(), static_cast<std::size_t>(set.count + 1)));
   }
 }
 
 void writePointLimitWarning(Channel& out, int points) {
   out.endLine();
   write(out, "(\"Warning: \" I0 \" values were calculated for moment-curvature.\")", {points});
-  out.line("This usually indicates that the pile is too weak or is under-reinforced, where all "
-           "reinforcing steel has yielded.");
+  out.line(
+      "This usually indicates that the pile is too weak or is under-reinforced, where all "
+      "reinforcing steel has yielded.");
   out.endLine();
-  out.line("The input data should be examined and the amount of steel reinforcement should be "
-           "increased if necessary.");
+  out.line(
+      "The input data should be examined and the amount of steel reinforcement should be "
+      "increased if necessary.");
 }
 
 void writeCapacitySummary(RunContext& ctx, int index, bool steelPipe, const SectionCurves& curves) {
@@ -709,8 +713,8 @@ void writeCapacitySummary(RunContext& ctx, int index, bool steelPipe, const Sect
   out.line(" ----         ----------------     ------------------     ------------");
   for (int e = 1; e <= curves.thrusts; ++e) {
     const MomentCurvatureTable& t = curves.table[static_cast<std::size_t>(e)];
-    write(out, "(I4, F22.3, F22.3, F21.8)", {e, t.axialThrust, t.nominalMoment,
-                                             t.nominalMomentStrain});
+    write(out, "(I4, F22.3, F22.3, F21.8)",
+          {e, t.axialThrust, t.nominalMoment, t.nominalMomentStrain});
   }
   out.endLine();
   out.line("Note note that the values of moment capacity in the table above are not ");

@@ -21,8 +21,8 @@ using namespace mctesting;
 struct NominalMomentCase {
   const char* name;
   std::function<void(AnalysisModel&)> section;
-  double P;  // kips
-  double handMn;  // in-kip, stress block with strain compatibility
+  double P;          // kips
+  double handMn;     // in-kip, stress block with strain compatibility
   double tolerance;  // relative
 };
 
@@ -51,8 +51,7 @@ TEST(NominalMoment, ReinforcedConcreteAgainstTheStressBlock) {
        rectangleStressBlockMoment(18.0, 24.0, 4.0, 60.0, 29000.0, kSinglyReinforced, 0.0), 0.01},
       {"18 x 24 in column, three bars each face, 300 kips",
        [](AnalysisModel& m) { rectangularPile(m, 18.0, 24.0, 4000.0, kDoublyReinforced); }, 300.0,
-       rectangleStressBlockMoment(18.0, 24.0, 4.0, 60.0, 29000.0, kDoublyReinforced, 300.0),
-       0.02},
+       rectangleStressBlockMoment(18.0, 24.0, 4.0, 60.0, 29000.0, kDoublyReinforced, 300.0), 0.02},
       {"36 in drilled shaft, twelve bars, 200 kips",
        [](AnalysisModel& m) {
          PileSection& s = addSection(m, kSectionDrilledShaft, 4000.0);
@@ -73,8 +72,7 @@ TEST(NominalMoment, ReinforcedConcreteAgainstTheStressBlock) {
     EXPECT_EQ(curve.nominalMomentStrain, 0.003);
     // A concrete curve ends once the compressive strain reaches 0.0038.
     EXPECT_GE(curve.point[static_cast<std::size_t>(curve.points)].maxCompressiveStrain, 0.0038);
-    EXPECT_LT(curve.point[static_cast<std::size_t>(curve.points - 1)].maxCompressiveStrain,
-              0.0038);
+    EXPECT_LT(curve.point[static_cast<std::size_t>(curve.points - 1)].maxCompressiveStrain, 0.0038);
   }
 }
 
@@ -193,10 +191,10 @@ TEST(CurvatureIncrement, HalvesForEveryTwoFeetOfDiameter) {
     double expected;
   };
   const Case cases[] = {
-      {kUnitsUsCustomary, 12.0, 1.25e-6},       // nint(0.5) = 1
-      {kUnitsUsCustomary, 30.0, 1.25e-6},       // nint(1.25) = 1
-      {kUnitsUsCustomary, 36.0, 6.25e-7},       // nint(1.5) = 2: halves away from zero
-      {kUnitsUsCustomary, 60.0, 1.25e-6 / 3.0}, // nint(2.5) = 3
+      {kUnitsUsCustomary, 12.0, 1.25e-6},              // nint(0.5) = 1
+      {kUnitsUsCustomary, 30.0, 1.25e-6},              // nint(1.25) = 1
+      {kUnitsUsCustomary, 36.0, 6.25e-7},              // nint(1.5) = 2: halves away from zero
+      {kUnitsUsCustomary, 60.0, 1.25e-6 / 3.0},        // nint(2.5) = 3
       {kUnitsSi, 0.9144, 4.921259901994065e-5 / 2.0},  // 36 in
       {kUnitsSi, 0.3, 4.921259901994065e-5},
       {kUnitsGeneral, 36.0, static_cast<double>(2.0e-6f)},
@@ -233,7 +231,8 @@ TEST(CurveSteps, FourRangesOfIncrementUpTo150Points) {
   }
   EXPECT_FALSE(curve.nominalStrainReached);
   double largest = 0.0;
-  for (int k = 1; k <= 150; ++k) largest = std::max(largest, curve.point[static_cast<std::size_t>(k)].moment);
+  for (int k = 1; k <= 150; ++k)
+    largest = std::max(largest, curve.point[static_cast<std::size_t>(k)].moment);
   EXPECT_EQ(curve.nominalMoment, largest);
   EXPECT_LT(curve.nominalMomentStrain, 0.003);
 }
@@ -299,13 +298,29 @@ TEST(NominalMoment, InterpolatedAtTheStrainOf0003) {
   };
   const Case cases[] = {
       // Between 0.0028 and 0.0033: 100 + (110 - 100) x 0.2 / 0.5.
-      {"bracketed", {{50, 0.001}, {100, 0.0028}, {110, 0.0033}, {112, 0.0039}}, false, 104.0,
-       0.003, true},
-      {"a point exactly at 0.003", {{50, 0.001}, {100, 0.003}, {110, 0.0038}}, false, 100.0, 0.003,
+      {"bracketed",
+       {{50, 0.001}, {100, 0.0028}, {110, 0.0033}, {112, 0.0039}},
+       false,
+       104.0,
+       0.003,
        true},
-      {"never reached: the largest moment", {{50, 0.001}, {90, 0.0015}, {90, 0.002}}, false, 90.0,
-       0.0015, false},
-      {"steel pipe: the last point", {{50, 0.001}, {100, 0.0028}, {95, 0.0033}}, true, 95.0, 0.0033,
+      {"a point exactly at 0.003",
+       {{50, 0.001}, {100, 0.003}, {110, 0.0038}},
+       false,
+       100.0,
+       0.003,
+       true},
+      {"never reached: the largest moment",
+       {{50, 0.001}, {90, 0.0015}, {90, 0.002}},
+       false,
+       90.0,
+       0.0015,
+       false},
+      {"steel pipe: the last point",
+       {{50, 0.001}, {100, 0.0028}, {95, 0.0033}},
+       true,
+       95.0,
+       0.0033,
        true},
   };
   for (const Case& c : cases) {
@@ -313,7 +328,8 @@ TEST(NominalMoment, InterpolatedAtTheStrainOf0003) {
     MomentCurvatureCurve curve;
     curve.points = static_cast<int>(c.points.size());
     for (int k = 1; k <= curve.points; ++k) {
-      curve.point[static_cast<std::size_t>(k)].moment = c.points[static_cast<std::size_t>(k - 1)].moment;
+      curve.point[static_cast<std::size_t>(k)].moment =
+          c.points[static_cast<std::size_t>(k - 1)].moment;
       curve.point[static_cast<std::size_t>(k)].maxCompressiveStrain =
           c.points[static_cast<std::size_t>(k - 1)].strain;
     }

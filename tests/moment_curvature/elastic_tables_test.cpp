@@ -145,7 +145,8 @@ TEST(ElasticSection, TablesReportAndPlotRecords) {
   const Case cases[] = {
       {"elastic", kSectionElastic, true,
        "Moment-curvature properties were derived from elastic section properties\n\n\n",
-       "    2" + std::string(75, ' ') + "Line 3 : Total number of axial thrusts for elastic section",
+       "    2" + std::string(75, ' ') +
+           "Line 3 : Total number of axial thrusts for elastic section",
        "  150" + std::string(10, ' ') + "  5.0000000E+01  0.0000000E+00" + std::string(35, ' ') +
            "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
            "(in-kips) for linear EI pile at top of section",
@@ -153,8 +154,7 @@ TEST(ElasticSection, TablesReportAndPlotRecords) {
            "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=1, "
            "AxLd#=1, CurvPnt#=1"},
       {"elastic-plastic, not the first section", kSectionElasticPlastic, false,
-       "Moment-curvature properties were derived from elastic-plastic section properties\n\n\n",
-       "",
+       "Moment-curvature properties were derived from elastic-plastic section properties\n\n\n", "",
        "  150" + std::string(10, ' ') + "  5.0000000E+01  1.0000000E+04" + std::string(35, ' ') +
            "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kip) "
            "for elastic-plastic EI at top of section",
@@ -196,9 +196,8 @@ PileSection& userEiSection(AnalysisModel& model, std::vector<UserEiCurve> curves
 TEST(UserEiSection, ThrustsInAscendingOrderAndTheirOwnPlotRecords) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
   elasticSection(ctx->model, kSectionElastic);
-  userEiSection(ctx->model,
-                {userCurve(300000.0, {1.0e6, 2.0e6}, {2.0e10, 1.0e10}),
-                 userCurve(-100000.0, {1.0e6, 2.0e6, 3.0e6}, {1.0e10, 5.0e9, 2.0e9})});
+  userEiSection(ctx->model, {userCurve(300000.0, {1.0e6, 2.0e6}, {2.0e10, 1.0e10}),
+                             userCurve(-100000.0, {1.0e6, 2.0e6, 3.0e6}, {1.0e10, 5.0e9, 2.0e9})});
   const double thrusts[] = {50.0};
   Analyze_Elastic_Section(*ctx, 2, thrusts, false);
   const SectionCurves& curves = ctx->model.momentCurvature.section[2];

@@ -16,8 +16,8 @@ namespace {
 using namespace mctesting;
 
 // A 24 in round prestressed pile (type 5, US customary; or a 24 in square
-// one, type 7 without chamfer), f'c = 6000 psi, twelve 0.5 in PCI 270 strands of 0.153 in2 on a circle with 3 in cover,
-// jacked to 400 kips in all with 20 % loss.
+// one, type 7 without chamfer), f'c = 6000 psi, twelve 0.5 in PCI 270 strands of 0.153 in2 on a
+// circle with 3 in cover, jacked to 400 kips in all with 20 % loss.
 PileSection& prestressedPile(AnalysisModel& model, int strands = 12,
                              int type = kSectionCircularPrestressed) {
   PileSection& s = addSection(model, type, 6000.0);
@@ -35,7 +35,8 @@ PileSection& prestressedPile(AnalysisModel& model, int strands = 12,
   p.elasticModulus = 28000.0;
   p.strandDiameter = 0.5;
   p.strandArea = 0.153;
-  for (int k = 1; k <= strands; ++k) p.strands[static_cast<std::size_t>(k)] = {3, 0.5, 0.153, 0.0, 0.0};
+  for (int k = 1; k <= strands; ++k)
+    p.strands[static_cast<std::size_t>(k)] = {3, 0.5, 0.153, 0.0, 0.0};
   return s;
 }
 
@@ -47,9 +48,9 @@ TEST(Prestressing, StrainsAndCapacitiesByHand) {
 
   const double Aps = 12 * 0.153;
   const double Ac = kPi / 4.0 * 24.0 * 24.0 - Aps;
-  const double Pe = 0.8 * 400000.0;               // lb
-  const double Ec = 57.0 * std::sqrt(6000.0);     // ksi
-  const double epsPs = -Pe / (28000.0e3 * Aps);   // Eps in psi
+  const double Pe = 0.8 * 400000.0;              // lb
+  const double Ec = 57.0 * std::sqrt(6000.0);    // ksi
+  const double epsPs = -Pe / (28000.0e3 * Aps);  // Eps in psi
   const double epsCe = Pe / (Ec * 1000.0 * Ac);
   EXPECT_NEAR(v.steelArea, Aps, 1e-12);
   EXPECT_NEAR(v.concreteArea, Ac, 1e-9);
@@ -72,8 +73,7 @@ TEST(Prestressing, ASectionWithoutConcreteOrStrandsStops) {
     std::string block;
   };
   const Case cases[] = {
-      {"no strands",
-       [](PileSection& s) { s.prestress.numberOfStrands = 0; }, 215,
+      {"no strands", [](PileSection& s) { s.prestress.numberOfStrands = 0; }, 215,
        "\n\n**** Runtime Error No. 15 ****\n\nAn error occurred in prestressing computations\n"
        "The computed area of steel in the section is less than 0.0 =         0.00000\n\n"},
       // A void as wide as the pile leaves the strand areas below zero.

@@ -15,14 +15,15 @@
 namespace quarn::section {
 namespace {
 
-using input::testing::RunOutcome;
 using input::testing::runInput;
+using input::testing::RunOutcome;
 
 // A 36 in drilled shaft of 4000 psi concrete with twelve 1.0 in2 bars on a
 // circle with 3 in cover (Pcap = 4140 kips, Tcap = -720 kips).
 std::string shaft(int number, double lengthFeet) {
   std::ostringstream s;
-  s << number << "\n1\n" << lengthFeet
+  s << number << "\n1\n"
+    << lengthFeet
     << "\n36.0\n4000.0\n0.75\nUse default concrete tensile strength\n"
        "Use internal stress-strain curve for concrete\n"
        "Rebar Arrangement Not Same As Section Above\nRebar in circle\n"
@@ -31,8 +32,9 @@ std::string shaft(int number, double lengthFeet) {
 }
 
 std::string options(bool eiOnly) {
-  return std::string("OPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
-                     "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly ") +
+  return std::string(
+             "OPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
+             "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly ") +
          (eiOnly ? "YES" : "NO") +
          "\nLoading STATIC     0\nMaxIterations 100\nMaxDeflection 10.0\nTolerance 1.0E-5\n"
          "Increments 100\nPrintSummaryOnly NO\nPrintIncrement 5\nPrintPYCurves NO\n"
@@ -57,7 +59,8 @@ std::string eiOnlyInput(const std::vector<double>& thrusts) {
 // "type shear moment thrust" given (lb, in-lb).
 std::string pileInput(const std::vector<std::string>& cases) {
   std::ostringstream in;
-  in << kTitle << options(false) << "SECTIONS\n1\n" << shaft(1, 50.0) << kSoftClay << "LOADING\n"
+  in << kTitle << options(false) << "SECTIONS\n1\n"
+     << shaft(1, 50.0) << kSoftClay << "LOADING\n"
      << cases.size() << "\n";
   for (std::size_t i = 0; i < cases.size(); ++i) in << i + 1 << " " << cases[i] << " 1\n";
   in << "0\nEND\n";
@@ -92,8 +95,9 @@ TEST(SectionRuns, BendingStiffnessOnlyWritesTheSectionRecordsAndEndsNormally) {
   for (int section = 1; section <= 2; ++section) {
     for (int thrust = 1; thrust <= 3; ++thrust) {
       ASSERT_LT(i, plot.size());
-      ASSERT_EQ(comment(plot[i]), "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. "
-                                  "Moment Cap. (in-kips)");
+      ASSERT_EQ(comment(plot[i]),
+                "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. "
+                "Moment Cap. (in-kips)");
       const int points = std::stoi(plot[i].substr(0, 5));
       EXPECT_EQ(std::stod(plot[i].substr(15, 15)), kips[thrust - 1]);
       const SectionCurves& curves = run.ctx->model.momentCurvature.section[section];

@@ -3,13 +3,14 @@
 // elastic-plastic) section over the upper half and an elastic one below.
 // Each case works out by hand which branch of the update applies and the
 // stiffness it gives.
+#include "analysis/stiffness_update.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <vector>
 
-#include "analysis/stiffness_update.h"
 #include "engine/run_context.h"
 #include "section/elastic_sections.h"
 
@@ -23,8 +24,10 @@ constexpr double kH = 10.0;
 struct Point {
   double phi, M, EI;
 };
-const std::vector<Point> kTableAtZero = {{1e-5, 100.0, 1e7}, {2e-5, 150.0, 7.5e6}, {4e-5, 180.0, 4.5e6}};
-const std::vector<Point> kTableAt100 = {{1e-5, 200.0, 2e7}, {2e-5, 300.0, 1.5e7}, {4e-5, 360.0, 9e6}};
+const std::vector<Point> kTableAtZero = {
+    {1e-5, 100.0, 1e7}, {2e-5, 150.0, 7.5e6}, {4e-5, 180.0, 4.5e6}};
+const std::vector<Point> kTableAt100 = {
+    {1e-5, 200.0, 2e7}, {2e-5, 300.0, 1.5e7}, {4e-5, 360.0, 9e6}};
 
 void setTable(MomentCurvatureTable& t, double thrust, const std::vector<Point>& points) {
   t.axialThrust = thrust;
@@ -99,9 +102,9 @@ std::unique_ptr<engine::RunContext> pile(int upperType, double nodeEI, double al
 struct UpdateCase {
   const char* name;
   int upperType;
-  double nodeEI;  // lb-in2, upper section
-  double alpha;   // rad/in
-  double Q;       // lb
+  double nodeEI;      // lb-in2, upper section
+  double alpha;       // rad/in
+  double Q;           // lb
   double expectedEI;  // lb-in2 at node 10 (x = 90 in)
   bool beyond;
 };
