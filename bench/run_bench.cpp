@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/run.h"
+#include "run/run.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void BM_WholeRunOfTheExample(benchmark::State& state) {
                               (folder / "example.plt").string(), (folder / "example.msg").string()};
   auto ctx = quarn::engine::makeRunContext();
   for (auto _ : state) {
-    const int code = quarn::engine::runWithFiles(*ctx, files);
+    const int code = quarn::run::runWithFiles(*ctx, files);
     if (code != 0) state.SkipWithError("the example run did not end normally");
     benchmark::DoNotOptimize(code);
   }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/messages.h"
-#include "engine/run.h"
+#include "run/run.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
 
   auto ctx = quarn::engine::makeRunContext();
   ctx->console.attach(stderr);
-  const int code = quarn::engine::runWithFiles(*ctx, files);
+  const int code = quarn::run::runWithFiles(*ctx, files);
   if (!quiet) {
     std::printf("%s\n", outcomeInWords(code).c_str());
     std::printf("Report:   %s\nPlot:     %s\nMessages: %s\n", files.reportPath.c_str(),

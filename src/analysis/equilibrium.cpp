@@ -1,12 +1,12 @@
 #include "analysis/equilibrium.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
+#include "engine/messages.h"
 #include "engine/single_precision.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 
 namespace quarn::analysis {
 
@@ -120,18 +120,18 @@ void writeImbalanceWarning(engine::RunContext& ctx, const EquilibriumCheck& chec
               : "**** Warning - Possible Solution Error 5501 ****");
   writeWarningText(out);
   out.put("Maximum internal moment imbalance for pile        = ");
-  report::Write_Report_Number(out, check.Mmax, 12);
-  report::write(out, "(1X A / \"Maximum internal lateral force imbalance for pile = \" $)",
+  output::Write_Report_Number(out, check.Mmax, 12);
+  output::write(out, "(1X A / \"Maximum internal lateral force imbalance for pile = \" $)",
                 {moment});
-  report::Write_Report_Number(out, check.Fmax, 12);
-  report::write(out, "(1X A)", {force});
+  output::Write_Report_Number(out, check.Fmax, 12);
+  output::write(out, "(1X A)", {force});
 
   Channel& msg = ctx.messages;
   msg.emptyLines(2);
   msg.line(us ? "**** Warning - POSSIBLE SOLUTION ERROR 550 ****"
               : "**** Warning - Possible Solution Error 550 ****");
   writeWarningText(msg);
-  report::write(msg,
+  output::write(msg,
                 "(\"Maximum internal moment imbalance for pile solution         = \" ES12.5 1X A "
                 "\" at node \" I0 / "
                 "\"Maximum internal lateral force imbalance for pile  solution = \" ES12.5 1X A "
@@ -145,7 +145,7 @@ void writeVerdict(engine::RunContext& ctx, const EquilibriumCheck& check) {
   if (limit <= 0.0) return;
   const double imbalance = std::fabs(check.Mmax);
   if (imbalance <= limit && !options.printSummaryOnly && !options.computeKmatrix) {
-    report::write(ctx.report,
+    output::write(ctx.report,
                   "(/ \"Output Verification: Computed forces and moments are within specified "
                   "convergence limits.\" /)",
                   {});
@@ -181,7 +181,7 @@ void Verify_Node_Equilibrium(engine::RunContext& ctx, EquilibriumCheck& check, i
   const PileModel& pm = ctx.model.pileModel;
   const int N = pm.N;
   if (N < 3 || N > kNodeCapacity || a < 3 || a > N + 1) {
-    throw std::out_of_range("equilibrium check of node " + std::to_string(a) + " on " +
+    engine::failInvariant("equilibrium check of node " + std::to_string(a) + " on " +
                             std::to_string(N) + " nodes");
   }
   if (a <= N) {

@@ -9,8 +9,8 @@
 #include "analysis/stiffness_update.h"
 #include "engine/messages.h"
 #include "report/case_results.h"
-#include "report/format.h"
-#include "report/plot_records.h"
+#include "output/format.h"
+#include "output/plot_records.h"
 #include "soil/criteria.h"
 #include "soil/py_framework.h"
 #include "soil/py_output.h"
@@ -21,7 +21,7 @@ namespace {
 
 using engine::Channel;
 using engine::RunContext;
-using report::write;
+using output::write;
 
 constexpr int kFirstIterationChecked = 6;     // a case takes at least six solutions
 constexpr int kFirstExcessCheck = 11;         // the deflection limit is tested from here on
@@ -90,9 +90,9 @@ void writeIterationLine(RunContext& ctx, int L, int k) {
   const double y1 = ctx.model.pileModel.y(1);
   const double limit = ctx.model.options.maxAllowableDeflection;
   const std::string& unit = ctx.model.labels.length;
-  const std::string computed = report::formatLine(
+  const std::string computed = output::formatLine(
       "(\"The computed deflection of the pile head is \" ES12.4 1X A3)", {y1, unit});
-  const std::string specified = report::formatLine(
+  const std::string specified = output::formatLine(
       "(\"The specified excess deflection limit is    \" ES12.4 1X A3)", {limit, unit});
   Channel& out = ctx.report;
   out.emptyLines(2);
@@ -320,12 +320,12 @@ void finishCase(RunContext& ctx, int L, int k, bool printPyCurves) {
       soil::printPyCurvesAtDepths(ctx);
       model.options.printPyCurves = false;
     } else {
-      report::writePlotLine6(ctx.plot, 0);
+      output::writePlotLine6(ctx.plot, 0);
     }
   }
   clearSectionMaxima(model.pileModel, L);
   report::Write_Case_Results(ctx, L, k);
-  report::writePlotLine11WithoutStudy(ctx.plot, L, false);
+  output::writePlotLine11WithoutStudy(ctx.plot, L, false);
 }
 
 }  // namespace
@@ -385,13 +385,13 @@ void Analyze_Load_Cases(RunContext& ctx) {
     // An output depth above the ground surface (input error 23) only costs
     // the printed p-y curves: users get every case and the summary, and the
     // run still ends on that error.
-    if (engine::isStopped(model) && !soil::onlyNonFatalError(model)) throw engine::RunStopped{};
+    if (engine::isStopped(model) && !soil::onlyNonFatalError(model)) engine::unwind();
     setUpCase(ctx, L, originalLength);
     const IterationOutcome outcome = iterateCase(ctx, L);
     if (!outcome.converged) {
       writeNonConvergence(ctx);
       engine::raiseError(ctx, "RUN00010", engine::kRuntimeErrorBase + 10);
-      if (model.loads.headLoads[L].loadType != 4) throw engine::RunStopped{};
+      if (model.loads.headLoads[L].loadType != 4) engine::unwind();
     }
     finishCase(ctx, L, outcome.iterations, printPyCurves);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});

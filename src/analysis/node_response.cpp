@@ -1,9 +1,9 @@
 #include "analysis/node_response.h"
 
 #include <cmath>
-#include <stdexcept>
 
-#include "analysis/pile_properties.h"
+#include "engine/messages.h"
+#include "engine/pile_properties.h"
 
 namespace quarn::analysis {
 
@@ -101,7 +101,7 @@ void recordMaxima(PileModel& pm, int k) {
   }
   if (pm.loadCase < 1 || pm.loadCase > kMaxLoadCases || node.section < 1 ||
       node.section > kMaxSections) {
-    throw std::out_of_range("load case or section outside the maxima tables");
+    engine::failInvariant("load case or section outside the maxima tables");
   }
   SectionMaxima& entry = pm.sectionMaxima[pm.loadCase][node.section];
   if (exceeds(node.M, entry.moment)) {
@@ -118,7 +118,7 @@ void recordMaxima(PileModel& pm, int k) {
 // half the width, or at half the pole width for an embedded pole, whose
 // width is that of the drilled hole.
 double combinedStress(const AnalysisModel& model, const PileNode& node) {
-  const PileProperties props = Compute_Pile_Properties(model.pile, node.x);
+  const engine::PileProperties props = engine::Compute_Pile_Properties(model.pile, node.x);
   if (props.I == 0.0 || props.A == 0.0) return 0.0;
   const PileSection& section = model.pile.sections[node.section];
   const bool givenStiffness =
@@ -135,7 +135,7 @@ void Compute_Node_Response(AnalysisModel& model, int k) {
   PileModel& pm = model.pileModel;
   const int N = pm.N;
   if (N < 5 || N > kNodeCapacity || k < 1 || k > N) {
-    throw std::out_of_range("node outside the pile grid");
+    engine::failInvariant("node outside the pile grid");
   }
   pm.node[1].EI = pm.node[2].EI;
   Response r;
@@ -171,7 +171,7 @@ void resetResponseMaxima(PileModel& pm) {
 
 void clearSectionMaxima(PileModel& pm, int loadCase) {
   if (loadCase < 1 || loadCase > kMaxLoadCases) {
-    throw std::out_of_range("load case number outside 1 to 100");
+    engine::failInvariant("load case number outside 1 to 100");
   }
   pm.sectionMaxima[loadCase].fill(SectionMaxima{});
 }

@@ -1,10 +1,10 @@
 #include "analysis/pile_model.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
-#include "analysis/pile_properties.h"
+#include "engine/messages.h"
+#include "engine/pile_properties.h"
 
 namespace quarn::analysis {
 
@@ -21,7 +21,7 @@ void assignLayerRanges(engine::RunContext& ctx, int count, DepthOf depthOf) {
   PileModel& pm = ctx.model.pileModel;
   const int layers = soil.numberOfLayers;
   if (layers < 0 || layers > kMaxLayers) {
-    throw std::out_of_range("number of soil layers outside 0 to 40");
+    engine::failInvariant("number of soil layers outside 0 to 40");
   }
   pm.i_TopNodeInLayer.fill(0);
   pm.i_BottomNodeInLayer.fill(0);
@@ -62,7 +62,7 @@ void assignLayerRanges(engine::RunContext& ctx, int count, DepthOf depthOf) {
 
 void checkNodeCount(int N) {
   if (N < 3 || N > kNodeCapacity) {
-    throw std::out_of_range("number of pile nodes " + std::to_string(N) + " outside 3 to " +
+    engine::failInvariant("number of pile nodes " + std::to_string(N) + " outside 3 to " +
                             std::to_string(kNodeCapacity));
   }
 }
@@ -86,8 +86,8 @@ void placeNodes(AnalysisModel& model) {
     // the half tributary length of the tip and the properties of the tip.
     node.x = k == pm.N ? L : (k - 1) * pm.h;
     node.xv = node.x * cosBatter;
-    node.EI = Compute_Pile_Properties(model.pile, node.x).EI;
-    node.w = lrfd ? 0.0 : fn_DistributedLoad(model, node.x);
+    node.EI = engine::Compute_Pile_Properties(model.pile, node.x).EI;
+    node.w = lrfd ? 0.0 : engine::fn_DistributedLoad(model, node.x);
   }
 }
 
@@ -111,7 +111,7 @@ void Assign_Node_Sections(AnalysisModel& model, int N) {
   // The section count read from the input; the stations hold each section's
   // top (2j - 1) and bottom (2j).
   const int sections = pile.numberOfSections;
-  if (sections > kMaxSections) throw std::out_of_range("more than 20 pile sections");
+  if (sections > kMaxSections) engine::failInvariant("more than 20 pile sections");
   pm.node[1].section = 1;
   if (sections <= 1) {
     for (int k = 2; k <= N; ++k) pm.node[k].section = 1;
@@ -134,7 +134,7 @@ void Assign_Layer_Nodes(engine::RunContext& ctx, int N) {
 }
 
 void Assign_Layer_Nodes_Along_Axis(engine::RunContext& ctx, int M) {
-  if (M < 1 || M > kNodeCapacity) throw std::out_of_range("depth list outside the node list");
+  if (M < 1 || M > kNodeCapacity) engine::failInvariant("depth list outside the node list");
   const PileModel& pm = ctx.model.pileModel;
   assignLayerRanges(ctx, M, [&pm](int k) { return pm.node[k].x; });
 }
@@ -144,7 +144,7 @@ void Compute_Soil_Movements(AnalysisModel& model, int N) {
   const SoilMovementTable& table = model.tables.soilMovement;
   const int m = table.points;
   if (m < 2 || m > kMaxSoilMovementPoints) {
-    throw std::out_of_range("soil movement table needs 2 to 100 points");
+    engine::failInvariant("soil movement table needs 2 to 100 points");
   }
   const auto& xs = table.depth;
   const auto& ms = table.movement;
@@ -202,7 +202,7 @@ HeadCondition headConditionFor(const PileHeadLoad& load) {
       head.St = load.condition2;
       break;
     default:
-      throw std::invalid_argument("pile-head load type " + std::to_string(load.loadType) +
+      engine::failInvariant("pile-head load type " + std::to_string(load.loadType) +
                                   " outside 1 to 5");
   }
   return head;
@@ -210,7 +210,7 @@ HeadCondition headConditionFor(const PileHeadLoad& load) {
 
 void startLoadCase(PileModel& pm, int loadCase, const HeadCondition& head) {
   if (loadCase < 1 || loadCase > kMaxLoadCases) {
-    throw std::out_of_range("load case number outside 1 to 100");
+    engine::failInvariant("load case number outside 1 to 100");
   }
   pm.deflection.fill(0.0);
   pm.head = head;

@@ -3,12 +3,11 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "engine/messages.h"
-#include "report/format.h"
+#include "output/format.h"
 
 namespace quarn::analysis {
 
@@ -26,7 +25,7 @@ struct HeadDeflections {
 void checkGrid(const PileModel& pm) {
   // Node 2 and the head system reach down to node 4.
   if (pm.N < 5 || pm.N > kNodeCapacity) {
-    throw std::out_of_range("pile grid of " + std::to_string(pm.N) + " nodes cannot be solved");
+    engine::failInvariant("pile grid of " + std::to_string(pm.N) + " nodes cannot be solved");
   }
 }
 
@@ -158,7 +157,7 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       return d;
     }
     default:
-      throw std::invalid_argument("pile-head load type " + std::to_string(head.loadType) +
+      engine::failInvariant("pile-head load type " + std::to_string(head.loadType) +
                                   " outside 1 to 5");
   }
 }
@@ -196,9 +195,9 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
 
 [[noreturn]] void stopOnSmallPivot(engine::RunContext& ctx, int column) {
   const RecursionCoefficients& system = ctx.model.pileModel.recursion;
-  const std::string node = "          Node number = " + report::formatMinimalInteger(column);
+  const std::string node = "          Node number = " + output::formatMinimalInteger(column);
   const std::string pivot =
-      "          Pivot value = " + report::formatScientific(system.F[column][column], 12, 5);
+      "          Pivot value = " + output::formatScientific(system.F[column][column], 12, 5);
   for (engine::Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->line("**** Runtime Error No. 11 ****");
     channel->endLine();
@@ -220,7 +219,7 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
   report.endLine();
   for (int i = 1; i <= 5; ++i) {
     std::string row;
-    for (int j = 1; j <= 5; ++j) row += report::formatScientific(system.F[i][j], 12, 4);
+    for (int j = 1; j <= 5; ++j) row += output::formatScientific(system.F[i][j], 12, 4);
     report.line(row);
   }
   report.endLine();
@@ -228,7 +227,7 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
     report.emptyLines(2);
     report.line(title);
     report.endLine();
-    for (int i = 1; i <= 5; ++i) report.line(report::formatScientific(v[i], 12, 4));
+    for (int i = 1; i <= 5; ++i) report.line(output::formatScientific(v[i], 12, 4));
     report.endLine();
   };
   writeVector("G Vector ", system.G);
@@ -246,7 +245,7 @@ void updateTipShear(AnalysisModel& model) {
     pm.vTip = 0.0;
     return;
   }
-  if (n > kMaxTipShearPoints) throw std::out_of_range("tip shear curve holds more than 50 points");
+  if (n > kMaxTipShearPoints) engine::failInvariant("tip shear curve holds more than 50 points");
   const auto& yt = curve.displacement;
   const auto& vt = curve.shear;
   const double yTip = pm.y(pm.N);
@@ -268,7 +267,7 @@ void updateTipShear(AnalysisModel& model) {
 }
 
 void Solve_Head_Equations(engine::RunContext& ctx, int n) {
-  if (n < 1 || n > 5) throw std::out_of_range("head system larger than 5 x 5");
+  if (n < 1 || n > 5) engine::failInvariant("head system larger than 5 x 5");
   PileModel& pm = ctx.model.pileModel;
   auto& F = pm.recursion.F;
   auto& G = pm.recursion.G;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/node_response.h"
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 
 namespace quarn::analysis {
 
@@ -66,7 +66,7 @@ void updateElasticPlasticNode(AnalysisModel& model, int k, int s, int a, double 
   const double M1 = table != nullptr ? table->moment[1] : 0.0;
   const double Mp = plasticMomentAt(section, node.x) / scale;
   if (Mp > std::max(M1, std::abs(M))) {
-    node.EI = Compute_Pile_Properties(model.pile, node.x).EI;
+    node.EI = engine::Compute_Pile_Properties(model.pile, node.x).EI;
     return;
   }
   const double phi = nodeCurvature(pm, k);

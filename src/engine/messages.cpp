@@ -2,9 +2,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
-#include "engine/run_files.h"
-#include "report/warning_summary.h"
 
 namespace quarn::engine {
 
@@ -27,6 +26,14 @@ void stopRun(RunContext& ctx, std::string_view codeText, int code) {
   raiseError(ctx, codeText, code);
   throw RunStopped{};
 }
+
+void failInvariant(std::string what) { throw InvariantBroken{std::move(what)}; }
+
+void unwindIfStopped(const AnalysisModel& model) {
+  if (isStopped(model)) unwind();
+}
+
+void unwind() { throw RunStopped{}; }
 
 void stopOnRuntimeError(RunContext& ctx, int number) {
   ctx.model.state.errorCode = kRuntimeErrorBase + number;
@@ -72,56 +79,6 @@ void stopOnInternalFailure(RunContext& ctx, std::string_view what) noexcept {
     // Nothing more can be written; the code below still ends the run.
   }
   ctx.model.state.errorCode = kRuntimeErrorBase + kRuntimeInternalFailure;
-}
-
-namespace {
-
-void writeClosingLine(RunContext& ctx, std::string_view text) {
-  for (Channel* channel : {&ctx.messages, &ctx.report}) {
-    channel->endLine();
-    channel->line(text);
-    channel->endLine();
-  }
-}
-
-}  // namespace
-
-int finishRun(RunContext& ctx) {
-  RunState& state = ctx.model.state;
-  const int code = state.errorCode;
-  if (code >= 100 && code <= 199) {
-    writeClosingLine(ctx, "The analysis ended due to input error No. " +
-                              std::to_string(code - kInputErrorBase) + ".");
-  } else if (code >= 200 && code <= 299) {
-    writeClosingLine(ctx, "The analysis ended due to runtime error No. " +
-                              std::to_string(code - kRuntimeErrorBase) + ".");
-  }
-  if (state.warningCount > 0) {
-    ctx.messages.emptyLines(2);
-    ctx.messages.line(
-        "The analysis ended with one or more warning messages. See the output report file for "
-        "more details.");
-    ctx.messages.emptyLines(2);
-    state.warningCount = report::Write_Warning_Summary(ctx);
-  }
-  if (code == 0) writeClosingLine(ctx, "The analysis ended normally. ");
-
-  const bool outputLost = ctx.report.failed() || ctx.plot.failed() || ctx.messages.failed();
-  closeRunFiles(ctx);
-  // A report, plot or message file that could not be written completely must
-  // never be handed back as a normal end.
-  const bool closeLost = ctx.report.failed() || ctx.plot.failed() || ctx.messages.failed();
-  if (code <= 0 && (outputLost || closeLost)) {
-    ctx.console.line("**** Runtime Error No. 8 ****");
-    ctx.console.line("An output file could not be written completely (disk full or file removed).");
-    state.errorCode = kRuntimeErrorBase + kRuntimeOutputNotWritable;
-    return state.errorCode;
-  }
-
-  if (code > 0) return code;
-  if (state.warningCount == 1) return state.lastWarningCode;
-  if (state.warningCount > 1) return kSeveralWarnings;
-  return 0;
 }
 
 }  // namespace quarn::engine

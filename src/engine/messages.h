@@ -3,6 +3,7 @@
 // RunStopped; only the run sequence catches it and finishes the run.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "engine/run_context.h"
@@ -11,6 +12,19 @@ namespace quarn::engine {
 
 // Thrown after the error code has been recorded; carries nothing.
 struct RunStopped {};
+
+// A state that the readers and checks of the engine rule out (a count beyond
+// its table, an unknown code in a switch). Thrown by failInvariant only; the
+// entry points turn it into runtime error 39 with the text as its reason.
+struct InvariantBroken {
+  std::string what;
+};
+
+[[noreturn]] void failInvariant(std::string what);
+
+// Checks an invariant in every build. The reason is built only on failure.
+#define QUARN_ASSERT(condition, reason) \
+  ((condition) ? static_cast<void>(0) : ::quarn::engine::failInvariant(reason))
 
 inline constexpr int kInputErrorBase = 100;
 inline constexpr int kRuntimeErrorBase = 200;
@@ -34,16 +48,19 @@ void raiseError(RunContext& ctx, std::string_view codeText, int code);
 
 inline bool isStopped(const AnalysisModel& model) { return model.state.errorCode > 0; }
 
+// Unwinds to the run sequence when an error was recorded without a stop (a
+// reader that read on to the end of its section).
+void unwindIfStopped(const AnalysisModel& model);
+
+// Unwinds to the run sequence; the error code is already recorded.
+[[noreturn]] void unwind();
+
 // Counts one occurrence of a (negative) warning code.
 void registerWarning(RunState& state, int code);
 
 // Writes to channels 6 and 8 the block for a line that is not recognised or
 // out of order, raises input error 99 and unwinds.
 [[noreturn]] void stopOnUnrecognisedLine(RunContext& ctx, std::string_view line);
-
-// Closing lines, warning count, closing of the run files; returns the value
-// the entry point hands back to its caller.
-int finishRun(RunContext& ctx);
 
 // Records runtime error 39 for a failure that no rule of the engine foresees
 // (out of memory, a broken invariant) and writes its block. Never throws.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include "engine/messages.h"
 #include "input/free_format.h"
@@ -58,7 +57,7 @@ constexpr double kPoundsPerKip = 1000.0;
 // readers that fill the counts check them, so a count outside is a defect.
 int checkedCount(int count, int capacity, const char* what) {
   if (count < 0 || count > capacity) {
-    throw std::logic_error(std::string("count out of range: ") + what);
+    engine::failInvariant(std::string("count out of range: ") + what);
   }
   return count;
 }
@@ -110,7 +109,7 @@ void readKeywordInput(RunContext& ctx) {
     reader->read(ctx);
     // A reader that records an error and reads on to the end of its section
     // returns normally; the run stops here.
-    if (engine::isStopped(ctx.model)) throw engine::RunStopped{};
+    engine::unwindIfStopped(ctx.model);
   }
 
   AnalysisModel& model = ctx.model;

@@ -166,7 +166,7 @@ void readLrfdFactors(RunContext& ctx) {
       engine::raiseError(ctx, "INP00072", engine::kInputErrorBase + 72);
     }
   }
-  if (engine::isStopped(ctx.model)) throw engine::RunStopped{};
+  engine::unwindIfStopped(ctx.model);
 }
 
 void readAxialThrustLoads(RunContext& ctx) {

@@ -5,9 +5,9 @@
 
 #include "analysis/equilibrium.h"
 #include "analysis/node_response.h"
-#include "report/format.h"
-#include "report/plot_records.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/plot_records.h"
+#include "output/report_writers.h"
 
 namespace quarn::report {
 
@@ -20,7 +20,7 @@ double printable(double v) { return std::fabs(v) < kPrintedZero ? 0.0 : v; }
 bool isLinearUnits(int units) { return units == kUnitsUsCustomary || units == kUnitsSi; }
 
 void writeHeading(engine::Channel& out, int L) {
-  write(out,
+  output::write(out,
         "(/ / 80(\"-\") / 17X \"Computed Values of Pile Loading and Deflection\" / "
         "19X \"for Lateral Loading for Load Case Number \" I0 / 80(\"-\") /)",
         {L});
@@ -34,23 +34,23 @@ void writeHeadConditions(engine::Channel& out, const PileHeadLoad& load, bool si
     case 1:
       out.line("Pile-head conditions are Shear and Moment (Loading Type 1)");
       out.endLine();
-      write(out, "(\"Shear force at pile head\" T56 \"= \" F15.3 A)", {load.condition1, force});
-      write(out, "(\"Applied moment at pile head        \" T56 \"= \" F15.3 A)",
+      output::write(out, "(\"Shear force at pile head\" T56 \"= \" F15.3 A)", {load.condition1, force});
+      output::write(out, "(\"Applied moment at pile head        \" T56 \"= \" F15.3 A)",
             {load.condition2, moment});
-      write(out, "(\"Axial thrust load on pile head     \" T56 \"= \" F15.3 A)",
+      output::write(out, "(\"Axial thrust load on pile head     \" T56 \"= \" F15.3 A)",
             {load.axialThrust, force});
       out.endLine();
       break;
     case 2:
       out.line("Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)");
       out.endLine();
-      write(out, "(\"Shear force at pile head\" T56 \"= \" F15.3 A)", {load.condition1, force});
-      write(out, "(\"Rotation of pile head   \" T56 \"= \" ES15.3 \" radians\")", {load.condition2});
-      write(out, "(\"Axial load at pile head \" T56 \"= \" F15.3 A)", {load.axialThrust, force});
+      output::write(out, "(\"Shear force at pile head\" T56 \"= \" F15.3 A)", {load.condition1, force});
+      output::write(out, "(\"Rotation of pile head   \" T56 \"= \" ES15.3 \" radians\")", {load.condition2});
+      output::write(out, "(\"Axial load at pile head \" T56 \"= \" F15.3 A)", {load.axialThrust, force});
       out.endLine();
       break;
     case 3:
-      write(out,
+      output::write(out,
             "(\"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)\" / "
             "\"Shear force at pile head\" T56 \"= \" F15.3 1X A / "
             "\"Rotational stiffness    \" T56 \"= \" F15.3 1X A / "
@@ -59,7 +59,7 @@ void writeHeadConditions(engine::Channel& out, const PileHeadLoad& load, bool si
              load.axialThrust, si ? "kN" : "lbs"});
       break;
     case 4:
-      write(out,
+      output::write(out,
             "(\"Pile-head conditions are Displacement and Moment (Loading Type 4)\" / "
             "\"Displacement of pile head\" T56 \"= \" F15.6 1X A / "
             "\"Moment at pile head      \" T56 \"= \" F15.3 1X A / "
@@ -68,7 +68,7 @@ void writeHeadConditions(engine::Channel& out, const PileHeadLoad& load, bool si
              load.axialThrust, si ? "kN" : "lbs"});
       break;
     case 5:
-      write(out,
+      output::write(out,
             "(\"Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)\" / "
             "\"Displacement of pile head\" T56 \"= \" F15.6 1X A / "
             "\"Rotation of pile head    \" T56 \"= \" ES15.3 1X \"radians\" / "
@@ -107,12 +107,12 @@ void writeTableHeader(engine::Channel& out, bool si) {
 }
 
 void writeTableRow(engine::Channel& out, const PileNode& node, double y, double spring) {
-  Write_Report_Number(out, node.x, 10);
+  output::Write_Report_Number(out, node.x, 10);
   for (double v : {y, printable(node.M), printable(node.V), node.S, node.stress, node.EI,
                    printable(node.p), spring, node.w}) {
-    Write_Report_Number(out, v, 11);
+    output::Write_Report_Number(out, v, 11);
   }
-  End_Report_Line(out);
+  output::End_Report_Line(out);
 }
 
 void writeStressNote(engine::Channel& out, const Pile& pile) {
@@ -122,10 +122,10 @@ void writeStressNote(engine::Channel& out, const Pile& pile) {
     if (type != kSectionElastic && type != kSectionElasticPlastic) allElastic = false;
   }
   if (allElastic) {
-    write(out, "(/ \"* The above values of total stress are combined axial and bending stress. \" /)",
+    output::write(out, "(/ \"* The above values of total stress are combined axial and bending stress. \" /)",
           {});
   } else {
-    write(out,
+    output::write(out,
           "(/ \"* This analysis makes computations of pile response using nonlinear "
           "moment-curvature relationships. \" / \"  The above values of total stress are "
           "computed for combined axial and bending stress in elastic \" / \"  sections and do "
@@ -136,19 +136,19 @@ void writeStressNote(engine::Channel& out, const Pile& pile) {
 
 void writeSummaryNumber(engine::Channel& out, const char* label, double v, const char* unit) {
   out.put(label);
-  Write_Report_Number(out, v, 14);
+  output::Write_Report_Number(out, v, 14);
   out.line(unit);
 }
 
 void writeSummaryInteger(engine::Channel& out, const char* label, int n) {
   int width = 14;
   out.put(label);
-  Write_Report_Integer(out, n, width);
-  End_Report_Line(out);
+  output::Write_Report_Integer(out, n, width);
+  output::End_Report_Line(out);
 }
 
 void writeOutputSummary(engine::Channel& out, int L, int k, const CaseResult& r, int zeros, bool si) {
-  write(out, "(/ \"Output Summary for Load Case No. \" I0 \":\" /)", {L});
+  output::write(out, "(/ \"Output Summary for Load Case No. \" I0 \":\" /)", {L});
   writeSummaryNumber(out, "Pile-head deflection             = ", r.headDeflection,
                      si ? " meters" : " inches");
   writeSummaryNumber(out, "Computed slope at pile head      = ", r.headSlope, " radians");
@@ -185,7 +185,7 @@ void Write_Case_Results(engine::RunContext& ctx, int L, int k) {
   const PileHeadLoad& load = model.loads.headLoads[L];
 
   if (full) writeHeading(out, L);
-  if (L == 1) writePlotLine9(ctx.plot, model.loads.numberOfLoadCases, pm.N, options.IUNITS);
+  if (L == 1) output::writePlotLine9(ctx.plot, model.loads.numberOfLoadCases, pm.N, options.IUNITS);
   if (full && isLinearUnits(options.IUNITS)) writeHeadConditions(out, load, si);
   if (full) writeSlopeNote(out, load);
 
@@ -212,7 +212,7 @@ void Write_Case_Results(engine::RunContext& ctx, int L, int k) {
       result.headShear = printable(node.V);
       result.headMoment = printable(node.M);
     }
-    writePlotLine10(ctx.plot, node.x, y, printable(node.M), printable(node.V), printable(node.p),
+    output::writePlotLine10(ctx.plot, node.x, y, printable(node.M), printable(node.V), printable(node.p),
                     node.EI, i);
     if (table && (i - 1) % printStep == 0) {
       // The spring of the head and tip nodes acts over half an increment.

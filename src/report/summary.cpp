@@ -2,13 +2,12 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/plot_records.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/plot_records.h"
+#include "output/report_writers.h"
 
 namespace quarn::report {
 
@@ -95,9 +94,9 @@ void writeLrfdColumnHeading(Channel& out, int unitSystem) {
 }
 
 void writeLrfdPerformanceHeading(Channel& out) {
-  write(out, "(2/ 80(\"-\"))", {});
-  write(out, "(19X \"LRFD Performance by Load Case Combination\")", {});
-  write(out, "(80(\"-\") 2/)", {});
+  output::write(out, "(2/ 80(\"-\"))", {});
+  output::write(out, "(19X \"LRFD Performance by Load Case Combination\")", {});
+  output::write(out, "(80(\"-\") 2/)", {});
   out.line(
       "Load             Resistance    Factored      Maximum    Fact. Mom.    Pass/Fail     "
       "Maximum                           ");
@@ -119,28 +118,28 @@ void writeLrfdPerformanceHeading(Channel& out) {
 bool writeLrfdPerformanceRow(engine::RunContext& ctx, const LrfdPerformanceRow& row) {
   Channel& out = ctx.report;
   int width = 3;
-  Write_Report_Integer(out, row.combination, width);
-  Write_Report_Blanks(out, 1);
+  output::Write_Report_Integer(out, row.combination, width);
+  output::Write_Report_Blanks(out, 1);
   width = 7;
-  Write_Report_Integer(out, row.section, width);
-  Write_Report_Blanks(out, 3);
-  Write_Report_Number(out, row.flexureResistanceFactor, 10);
-  Write_Report_Blanks(out, 6);
+  output::Write_Report_Integer(out, row.section, width);
+  output::Write_Report_Blanks(out, 3);
+  output::Write_Report_Number(out, row.flexureResistanceFactor, 10);
+  output::Write_Report_Blanks(out, 6);
   if (row.capacity) {
-    Write_Report_Number(out, *row.capacity, 10);
+    output::Write_Report_Number(out, *row.capacity, 10);
   } else {
     out.put(" Infinite ");
   }
-  Write_Report_Blanks(out, 3);
-  Write_Report_Number(out, row.maxMoment, 10);
-  Write_Report_Blanks(out, 3);
+  output::Write_Report_Blanks(out, 3);
+  output::Write_Report_Number(out, row.maxMoment, 10);
+  output::Write_Report_Blanks(out, 3);
   const double magnitude = std::fabs(row.maxMoment);
   if (row.capacity) {
-    write(out, "(F10.4 $)", {magnitude / *row.capacity});
+    output::write(out, "(F10.4 $)", {magnitude / *row.capacity});
   } else {
     out.put("    N/A   ");
   }
-  Write_Report_Blanks(out, 3);
+  output::Write_Report_Blanks(out, 3);
   bool failed = false;
   if (!row.capacity) {
     out.put("    N/A      ");
@@ -151,12 +150,12 @@ bool writeLrfdPerformanceRow(engine::RunContext& ctx, const LrfdPerformanceRow& 
     engine::registerWarning(ctx.model.state, kLrfdFailureWarning);
     failed = true;
   }
-  Write_Report_Number(out, row.maxShear, 10);
-  Write_Report_Blanks(out, 3);
-  Write_Report_Number(out, row.headDeflection, 10);
-  Write_Report_Blanks(out, 3);
-  Write_Report_Number(out, row.headRotation, 10);
-  Write_Report_Blanks(out, 3);
+  output::Write_Report_Number(out, row.maxShear, 10);
+  output::Write_Report_Blanks(out, 3);
+  output::Write_Report_Number(out, row.headDeflection, 10);
+  output::Write_Report_Blanks(out, 3);
+  output::Write_Report_Number(out, row.headRotation, 10);
+  output::Write_Report_Blanks(out, 3);
   // The name fills its whole 256-character field.
   std::string name(row.name.substr(0, kCombinationNameWidth));
   name.resize(kCombinationNameWidth, ' ');
@@ -167,7 +166,7 @@ bool writeLrfdPerformanceRow(engine::RunContext& ctx, const LrfdPerformanceRow& 
 }  // namespace
 
 void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd) {
-  write(report, "(/ / / 80(\"-\") / 27X \"Summary of Pile Response(s)\" / 80(\"-\") 2/)", {});
+  output::write(report, "(/ / / 80(\"-\") / 27X \"Summary of Pile Response(s)\" / 80(\"-\") 2/)", {});
   if (lrfd) {
     writeLrfdColumnHeading(report, unitSystem);
   } else {
@@ -180,20 +179,20 @@ void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd) {
 
 void writeSummaryRow(engine::Channel& report, int L, int t, double value1, double value2,
                      double axialLoad, const CaseResult& result) {
-  if (t < 1 || t > 5) throw std::invalid_argument("load type " + std::to_string(t));
+  if (t < 1 || t > 5) engine::failInvariant("load type " + std::to_string(t));
   int width = 3;
-  Write_Report_Integer(report, L, width);
-  Write_Report_Blanks(report, 1);
+  output::Write_Report_Integer(report, L, width);
+  output::Write_Report_Blanks(report, 1);
   report.put(kRowLabels[static_cast<std::size_t>(t)].first);
-  Write_Report_Number(report, value1, 11);
+  output::Write_Report_Number(report, value1, 11);
   report.put(kRowLabels[static_cast<std::size_t>(t)].second);
-  Write_Report_Number(report, value2, 11);
-  Write_Report_Number(report, axialLoad, 15);
-  Write_Report_Number(report, result.headDeflection, 15);
-  Write_Report_Number(report, result.maxMoment, 15);
-  Write_Report_Blanks(report, 4);
-  Write_Report_Number(report, result.maxShear, 11);
-  write(report, "(F15.8)", {result.headSlope});
+  output::Write_Report_Number(report, value2, 11);
+  output::Write_Report_Number(report, axialLoad, 15);
+  output::Write_Report_Number(report, result.headDeflection, 15);
+  output::Write_Report_Number(report, result.maxMoment, 15);
+  output::Write_Report_Blanks(report, 4);
+  output::Write_Report_Number(report, result.maxShear, 11);
+  output::write(report, "(F15.8)", {result.headSlope});
 }
 
 std::optional<double> factoredMomentCapacity(int sectionType, double phiM, double plasticMoment,
@@ -212,9 +211,9 @@ int writeLrfdPerformanceTable(engine::RunContext& ctx, std::span<const LrfdPerfo
     if (writeLrfdPerformanceRow(ctx, row)) ++failures;
   }
   if (failures == 0) {
-    write(out, "(/ \"All LRFD load combinations have passed for all pile sections.\")", {});
+    output::write(out, "(/ \"All LRFD load combinations have passed for all pile sections.\")", {});
   } else {
-    write(out, "(/ I0 \" LRFD load combinations have failed.\")", {failures});
+    output::write(out, "(/ I0 \" LRFD load combinations have failed.\")", {failures});
   }
   return failures;
 }
@@ -227,7 +226,7 @@ void Write_Pile_Summary(engine::RunContext& ctx) {
     // combination and its performance table needs the nominal moment
     // capacities; both come from the LRFD analysis, which stops every run
     // before its first combination until it is part of the engine.
-    throw std::logic_error("summary of LRFD load combinations without their factored loads");
+    engine::failInvariant("summary of LRFD load combinations without their factored loads");
   }
   Channel& out = ctx.report;
   const int units = options.IUNITS;
@@ -240,7 +239,7 @@ void Write_Pile_Summary(engine::RunContext& ctx) {
   }
   for (int L = 1; L <= cases; ++L) {
     const CaseResult& result = model.results.cases[static_cast<std::size_t>(L)];
-    writePlotLine13(ctx.plot, result.headShear, result.headDeflection, result.maxMoment,
+    output::writePlotLine13(ctx.plot, result.headShear, result.headDeflection, result.maxMoment,
                     result.maxShear, result.headSlope, units);
   }
 }

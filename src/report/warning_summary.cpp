@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "report/format.h"
+#include "output/format.h"
 
 namespace quarn::report {
 
@@ -325,10 +325,10 @@ int Write_Warning_Summary(engine::RunContext& ctx) {
   for (int c = 1; c <= kMaxWarningCode; ++c) {
     const int n = state.warningOccurrences[c];
     if (n == 0) continue;
-    write(out, "(\"The following warning was reported \" I0 \" times\" /)", {n});
+    output::write(out, "(\"The following warning was reported \" I0 \" times\" /)", {n});
     const std::span<const std::string_view> block = warningBlock(c);
     if (block.empty()) {
-      write(out, "(\"**** Warning \" I0 \" ****\" /)", {-c});
+      output::write(out, "(\"**** Warning \" I0 \" ****\" /)", {-c});
     }
     for (std::string_view line : block) out.line(line);
   }

@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "engine/single_precision.h"
-#include "report/format.h"
+#include "output/format.h"
 
 namespace quarn::section {
 
@@ -70,7 +70,7 @@ bool hasReinforcedConcreteCapacity(int type) {
 
 void writeForceLine(engine::Channel& report, std::string_view label, double value,
                     std::string_view unit) {
-  report::write(report, "(A, T56, \"= \", F15.3, A)", {label, value, unit});
+  output::write(report, "(A, T56, \"= \", F15.3, A)", {label, value, unit});
 }
 
 }  // namespace

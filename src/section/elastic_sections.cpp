@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/plot_records.h"
+#include "output/format.h"
+#include "output/plot_records.h"
 #include "section/section_report.h"
 #include "section/section_units.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 using engine::Channel;
 using engine::RunContext;
-using report::PlotSectionKind;
+using output::PlotSectionKind;
 
 constexpr double kPoundsPerKip = 1000.0;
 constexpr double kElasticCurvatureStep = 10.0;  // every moment finds the same EI
@@ -34,10 +34,10 @@ void writePlotRecords(RunContext& ctx, int index, const SectionCurves& curves,
   const int units = ctx.model.options.IUNITS;
   for (int e = 1; e <= curves.thrusts; ++e) {
     const MomentCurvatureTable& t = curves.table[static_cast<std::size_t>(e)];
-    report::writePlotLine4(ctx.plot, t.points, t.axialThrust, t.nominalMoment, kind, units);
+    output::writePlotLine4(ctx.plot, t.points, t.axialThrust, t.nominalMoment, kind, units);
     for (int k = 1; k <= t.points; ++k) {
       const auto u = static_cast<std::size_t>(k);
-      report::writePlotLine5(ctx.plot, t.moment[u], t.EI[u], t.curvature[u], index, e, k, kind,
+      output::writePlotLine5(ctx.plot, t.moment[u], t.EI[u], t.curvature[u], index, e, k, kind,
                              units);
     }
   }
@@ -53,7 +53,7 @@ void writePlotRecords(RunContext& ctx, int index, const SectionCurves& curves,
   out.endLine();
   out.line("Problem:  The nonlinear bending stiffness input by the user varies by more than ");
   out.line("a factor of 100 for a given axial thrust force.");
-  report::write(out,
+  output::write(out,
                 "(\"          Section \" I0 \", axial thrust no. \" I0 "
                 "\": bending stiffness from \" ES12.4 \" to \" ES12.4)",
                 {index, thrust, check.smallestEI, check.largestEI});
@@ -78,20 +78,20 @@ void writeUserEiTables(RunContext& ctx, int index, const SectionCurves& curves) 
   Channel& out = ctx.report;
   const SectionUnitLabels& labels = sectionUnitLabels(ctx.model.options.IUNITS);
   const TableUnitTexts& units = tableUnitTexts(ctx.model.options.IUNITS);
-  report::write(out,
+  output::write(out,
                 "(\"Moment-curvature properties of section \" I0 "
                 "\" were derived from the input values for nonlinear M-EI properties.\" /)",
                 {index});
   for (int e = 1; e <= curves.thrusts; ++e) {
     const MomentCurvatureTable& t = curves.table[static_cast<std::size_t>(e)];
-    report::write(out, "(\"Axial Thrust Force = \" F10.3 A /)", {t.axialThrust, labels.force});
+    output::write(out, "(\"Axial Thrust Force = \" F10.3 A /)", {t.axialThrust, labels.force});
     out.line("     Bending          Bending          Bending");
     out.line("     Moment          Stiffness        Curvature");
-    report::write(out, "(T6, A, T23, A, T40, A)", {units.moment, units.stiffness, units.curvature});
+    output::write(out, "(T6, A, T23, A, T40, A)", {units.moment, units.stiffness, units.curvature});
     out.line("--------------   --------------   --------------");
     for (int k = 1; k <= t.points; ++k) {
       const auto u = static_cast<std::size_t>(k);
-      report::write(out, "(ES14.6, 3X, ES14.6, 3X, ES14.6)",
+      output::write(out, "(ES14.6, 3X, ES14.6, 3X, ES14.6)",
                     {t.moment[u], t.EI[u], t.curvature[u]});
     }
     out.endLine();
@@ -220,7 +220,7 @@ void Analyze_Elastic_Section(RunContext& ctx, int index, std::span<const double>
                       curves.table[static_cast<std::size_t>(e)]);
     }
     writeUserEiTables(ctx, index, curves);
-    if (firstSection) report::writePlotLine3(ctx.plot, n, PlotSectionKind::kUserDefinedEI);
+    if (firstSection) output::writePlotLine3(ctx.plot, n, PlotSectionKind::kUserDefinedEI);
     writePlotRecords(ctx, index, curves, PlotSectionKind::kUserDefinedEI);
     return;
   }
@@ -247,7 +247,7 @@ void Analyze_Elastic_Section(RunContext& ctx, int index, std::span<const double>
   out.emptyLines(2);
   const PlotSectionKind kind =
       plastic ? PlotSectionKind::kElasticPlastic : PlotSectionKind::kElastic;
-  if (firstSection) report::writePlotLine3(ctx.plot, n, kind);
+  if (firstSection) output::writePlotLine3(ctx.plot, n, kind);
   writePlotRecords(ctx, index, curves, kind);
 }
 

@@ -7,7 +7,7 @@
 
 #include "engine/messages.h"
 #include "engine/single_precision.h"
-#include "report/format.h"
+#include "output/format.h"
 #include "section/resultants.h"
 
 namespace quarn::section {
@@ -354,9 +354,9 @@ ApproximateMoment approximateMomentFor(int type) {
                                       double area) {
   engine::Channel& out = ctx.report;
   out.emptyLines(2);
-  report::write(out, "(\"**** Runtime Error No. \" I0 \" ****\" /)", {number});
+  output::write(out, "(\"**** Runtime Error No. \" I0 \" ****\" /)", {number});
   out.line("An error occurred in prestressing computations");
-  report::write(out, "(A F15.5)", {what, area});
+  output::write(out, "(A F15.5)", {what, area});
   out.endLine();
   engine::stopOnRuntimeError(ctx, number);
 }

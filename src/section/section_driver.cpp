@@ -7,8 +7,8 @@
 
 #include "analysis/load_cases.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/plot_records.h"
+#include "output/format.h"
+#include "output/plot_records.h"
 #include "section/capacities.h"
 #include "section/elastic_sections.h"
 #include "section/section_report.h"
@@ -21,7 +21,7 @@ namespace {
 
 using engine::Channel;
 using engine::RunContext;
-using report::write;
+using output::write;
 
 constexpr double kPoundsPerKip = 1000.0;
 
@@ -159,19 +159,19 @@ void writeThrustList(RunContext& ctx, const ThrustSelection& selection) {
   }
 }
 
-report::ThrustSource thrustSource(const Options& options) {
-  if (options.ICOM == kAnalysisEiOnly) return report::ThrustSource::kEiOnly;
-  if (options.useLrfd) return report::ThrustSource::kLrfd;
-  return report::ThrustSource::kLoadCases;
+output::ThrustSource thrustSource(const Options& options) {
+  if (options.ICOM == kAnalysisEiOnly) return output::ThrustSource::kEiOnly;
+  if (options.useLrfd) return output::ThrustSource::kLrfd;
+  return output::ThrustSource::kLoadCases;
 }
 
 void writeCurvePlotRecords(RunContext& ctx, int index, int e, const MomentCurvatureTable& t) {
   const int units = ctx.model.options.IUNITS;
-  const auto kind = report::PlotSectionKind::kNonlinear;
-  report::writePlotLine4(ctx.plot, t.points, t.axialThrust, t.nominalMoment, kind, units);
+  const auto kind = output::PlotSectionKind::kNonlinear;
+  output::writePlotLine4(ctx.plot, t.points, t.axialThrust, t.nominalMoment, kind, units);
   for (int k = 1; k <= t.points; ++k) {
     const auto u = static_cast<std::size_t>(k);
-    report::writePlotLine5(ctx.plot, t.moment[u], t.EI[u], t.curvature[u], index, e, k, kind,
+    output::writePlotLine5(ctx.plot, t.moment[u], t.EI[u], t.curvature[u], index, e, k, kind,
                            units);
   }
 }
@@ -202,7 +202,7 @@ void analyseNonlinearSection(RunContext& ctx, int index, SectionWork& work, bool
   const ThrustSelection selection = selectThrusts(ctx, s);
   writeThrustList(ctx, selection);
   if (firstSection) {
-    report::writePlotLine3(ctx.plot, selection.count, report::PlotSectionKind::kNonlinear,
+    output::writePlotLine3(ctx.plot, selection.count, output::PlotSectionKind::kNonlinear,
                            thrustSource(model.options));
   }
 

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <string>
 
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "section/section_units.h"
 
 namespace quarn::section {
@@ -15,7 +15,7 @@ namespace {
 
 using engine::Channel;
 using engine::RunContext;
-using report::write;
+using output::write;
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kInchesPerFoot = 12.0;
@@ -43,8 +43,8 @@ void valueLine(Channel& out, std::string_view label, double v, std::string_view 
                                                      : "ES15.5";
   }
   format += ", A)";
-  const report::FormatValue values[] = {label, v, unit};
-  report::writeValues(out, format, values);
+  const output::FormatValue values[] = {label, v, unit};
+  output::writeValues(out, format, values);
 }
 
 void countLine(Channel& out, std::string_view label, int n, std::string_view unit) {
@@ -116,9 +116,9 @@ void rectangularPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
     const auto u = static_cast<std::size_t>(k);
     write(out, "(I6, I15, $)", {k, in.rebar.bars[u].code});
     for (double v : {m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]}) {
-      report::Write_Report_Number(out, v, 17);
+      output::Write_Report_Number(out, v, 17);
     }
-    report::End_Report_Line(out);
+    output::End_Report_Line(out);
   }
 }
 
@@ -359,9 +359,9 @@ void prestressedPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
     const auto u = static_cast<std::size_t>(k);
     write(out, "(I6, $)", {k});
     for (double v : {m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]}) {
-      report::Write_Report_Number(out, v, 17);
+      output::Write_Report_Number(out, v, 17);
     }
-    report::End_Report_Line(out);
+    output::End_Report_Line(out);
   }
 }
 
@@ -417,9 +417,9 @@ void writeBarTable(RunContext& ctx, const SectionState& s) {
     const auto u = static_cast<std::size_t>(k);
     write(out, "(I8, 4X, $)", {k});
     for (double v : {m.barDiameter[u], m.barArea[u], m.barX[u], m.barY[u]}) {
-      report::Write_Report_Number(out, v, 15);
+      output::Write_Report_Number(out, v, 15);
     }
-    report::End_Report_Line(out);
+    output::End_Report_Line(out);
   }
 }
 
@@ -648,7 +648,7 @@ void writeCurveTable(RunContext& ctx, const SectionState& s, const MomentCurvatu
     format += ", ";
   }
   format += "3X, A)";
-  std::array<report::FormatValue, 10> values = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+  std::array<output::FormatValue, 10> values = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
   for (int k = 1; k <= curve.points; ++k) {
     const CurvePoint& p = curve.point[static_cast<std::size_t>(k)];
     for (int i = 0; i < set.count; ++i) {
@@ -657,8 +657,8 @@ void writeCurveTable(RunContext& ctx, const SectionState& s, const MomentCurvatu
     }
     const std::string_view message(p.message.data(), p.message.size());
     values[static_cast<std::size_t>(set.count)] = message;
-    report::writeValues(out, format,
-                        std::span<const report::FormatValue>(
+    output::writeValues(out, format,
+                        std::span<const output::FormatValue>(
                             values.data(), static_cast<std::size_t>(set.count + 1)));
   }
 }

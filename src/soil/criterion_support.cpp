@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "report/plot_records.h"
-#include "report/report_writers.h"
+#include "output/plot_records.h"
+#include "output/report_writers.h"
 
 namespace quarn::soil::support {
 
@@ -14,7 +14,7 @@ double layerValueAt(const SoilLayer& layer, const LayerValue& value, double x) {
 }
 
 void writeLayerNumber(engine::Channel& out, int layer, std::string_view descriptor) {
-  report::writeLabelledValue(out, "Soil Layer Number", descriptor, layer);
+  output::writeLabelledValue(out, "Soil Layer Number", descriptor, layer);
 }
 
 void writeDepthLines(engine::Channel& out, const AnalysisModel& model, double depth) {
@@ -22,23 +22,23 @@ void writeDepthLines(engine::Channel& out, const AnalysisModel& model, double de
   const double scale = us ? 1.0 / 12.0 : 1.0;
   const std::string_view unit = us ? model.labels.depth : model.labels.length;
   const double xg = model.soil.layers[1].top;
-  report::writeLabelledValue(out, "Depth below pile head", "F12.3", depth * scale, unit);
-  report::writeLabelledValue(out, "Depth below ground surface", "F12.3", (depth - xg) * scale,
+  output::writeLabelledValue(out, "Depth below pile head", "F12.3", depth * scale, unit);
+  output::writeLabelledValue(out, "Depth below ground surface", "F12.3", (depth - xg) * scale,
                              unit);
 }
 
 void writeMultiplierLines(engine::Channel& out, double pm, double ym) {
-  report::writeLabelledValue(out, "p-multiplier", "F12.5", pm);
-  report::writeLabelledValue(out, "y-multiplier", "F12.5", ym);
+  output::writeLabelledValue(out, "p-multiplier", "F12.5", pm);
+  output::writeLabelledValue(out, "y-multiplier", "F12.5", ym);
 }
 
 void writeCurveRows(engine::Channel& out, const PrintedCurve& curve, double pm, double ym) {
   for (std::size_t n = 0; n < curve.y.size(); ++n) {
-    report::Write_Report_Blanks(out, 3);
-    report::Write_Report_Number(out, curve.y[n] * ym, 12);
-    report::Write_Report_Blanks(out, 5);
-    report::Write_Report_Number(out, curve.p[n] * pm, 12);
-    report::End_Report_Line(out);
+    output::Write_Report_Blanks(out, 3);
+    output::Write_Report_Number(out, curve.y[n] * ym, 12);
+    output::Write_Report_Blanks(out, 5);
+    output::Write_Report_Number(out, curve.p[n] * pm, 12);
+    output::End_Report_Line(out);
   }
 }
 
@@ -46,9 +46,9 @@ void writeCurvePlot(engine::RunContext& ctx, Criterion criterion, double depth, 
                     const PrintedCurve& curve, double pm, double ym) {
   const Options& options = ctx.model.options;
   const int code = static_cast<int>(criterion);
-  report::writePlotLine7(ctx.plot, depth, kPrintedCurvePoints, code, options.IUNITS, curveNumber);
+  output::writePlotLine7(ctx.plot, depth, kPrintedCurvePoints, code, options.IUNITS, curveNumber);
   for (std::size_t n = 0; n < curve.y.size(); ++n) {
-    report::writePlotLine8(ctx.plot, curve.y[n] * ym, curve.p[n] * pm, static_cast<int>(n) + 1,
+    output::writePlotLine8(ctx.plot, curve.y[n] * ym, curve.p[n] * pm, static_cast<int>(n) + 1,
                            code, options.IUNITS, options.cyclicLoading);
   }
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <numbers>
 
-#include "report/report_writers.h"
+#include "output/report_writers.h"
 
 namespace quarn::soil::curve_block {
 
@@ -41,11 +41,11 @@ void writeTitle(engine::Channel& out, std::string_view title, std::string_view s
 void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
                      std::string_view batterLabel) {
   const BatterAndSlope& angles = model.tables.batter;
-  report::writeLabelledValue(out, "Ground Slope Angle", "F12.3",
+  output::writeLabelledValue(out, "Ground Slope Angle", "F12.3",
                              angles.slopeAngle * kDegreesPerRadian, "degrees");
-  report::writeLabelledValue(out, batterLabel, "F12.3", angles.batterAngle * kDegreesPerRadian,
+  output::writeLabelledValue(out, batterLabel, "F12.3", angles.batterAngle * kDegreesPerRadian,
                              "degrees");
-  report::writeLabelledValue(out, "Effective Slope", "F12.3",
+  output::writeLabelledValue(out, "Effective Slope", "F12.3",
                              angles.effectiveSlopeAngle * kDegreesPerRadian, "degrees");
 }
 
@@ -53,12 +53,12 @@ void writeMarkedRows(engine::Channel& out, const support::PrintedCurve& curve,
                      const std::array<bool, support::kPrintedCurvePoints>& marked,
                      std::string_view mark, double pm, double ym) {
   for (std::size_t n = 0; n < curve.y.size(); ++n) {
-    report::Write_Report_Blanks(out, 3);
-    report::Write_Report_Number(out, curve.y[n] * ym, 12);
-    report::Write_Report_Blanks(out, 5);
-    report::Write_Report_Number(out, curve.p[n] * pm, 12);
+    output::Write_Report_Blanks(out, 3);
+    output::Write_Report_Number(out, curve.y[n] * ym, 12);
+    output::Write_Report_Blanks(out, 5);
+    output::Write_Report_Number(out, curve.p[n] * pm, 12);
     if (marked[n]) out.put(mark);
-    report::End_Report_Line(out);
+    output::End_Report_Line(out);
   }
 }
 

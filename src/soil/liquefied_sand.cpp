@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstddef>
 
-#include "analysis/pile_properties.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "engine/pile_properties.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/curve_block.h"
@@ -95,19 +95,19 @@ void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const Lique
   curve_block::writeTitle(out, "p-y Curve Computed Using Liquefied Sand Criteria");
   writeDepthLines(out, model, point.at.depth);
   if (!firstLayer) {
-    report::writeLabelledValue(out, "Normalized depth below ground surface in meters*", "F12.3",
+    output::writeLabelledValue(out, "Normalized depth below ground surface in meters*", "F12.3",
                                c.zr);
   }
-  report::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
-  report::writeLabelledValue(out, "Pile Diameter in meters ", "F12.3", c.Db);
-  report::writeLabelledValue(out, "Gamma Avg", "F12.5", point.gamma, labels.subgradeModulus);
-  report::writeLabelledValue(out, "A ", "ES12.5", c.A);
-  report::writeLabelledValue(out, "B ", "F12.5", c.B);
-  report::writeLabelledValue(out, "C ", "F12.5", c.C);
-  report::writeLabelledValue(out, "Diameter Factor, Pd", "F12.5", c.Pd);
-  report::writeLabelledValue(out, "Limit of p for 0.3-m Pile", "F12.3", c.pcap, "kN/m");
-  report::writeLabelledValue(out, "Deflection at Limit", "F12.5", c.ycap, labels.length);
-  report::writeLabelledValue(out, "Upper limit Pu", "F12.3", c.Pu, labels.forcePerLength);
+  output::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
+  output::writeLabelledValue(out, "Pile Diameter in meters ", "F12.3", c.Db);
+  output::writeLabelledValue(out, "Gamma Avg", "F12.5", point.gamma, labels.subgradeModulus);
+  output::writeLabelledValue(out, "A ", "ES12.5", c.A);
+  output::writeLabelledValue(out, "B ", "F12.5", c.B);
+  output::writeLabelledValue(out, "C ", "F12.5", c.C);
+  output::writeLabelledValue(out, "Diameter Factor, Pd", "F12.5", c.Pd);
+  output::writeLabelledValue(out, "Limit of p for 0.3-m Pile", "F12.3", c.pcap, "kN/m");
+  output::writeLabelledValue(out, "Deflection at Limit", "F12.5", c.ycap, labels.length);
+  output::writeLabelledValue(out, "Upper limit Pu", "F12.3", c.Pu, labels.forcePerLength);
   writeMultiplierLines(out, point.pm, point.ym);
   if (!firstLayer) {
     out.endLine();
@@ -120,7 +120,7 @@ void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const Lique
     out.line("6.0 meters recommended by Rollins, et al. (2005)");
   }
   out.endLine();
-  report::write(out, "(\"        y, \", A, \"            p, \", A)",
+  output::write(out, "(\"        y, \", A, \"            p, \", A)",
                 {labels.length, labels.forcePerLength});
   out.line(curve_block::kDashes);
   const PrintedCurve points = liquefiedPoints(c);
@@ -143,7 +143,7 @@ void liquefiedSand(RunContext& ctx, const CriterionCall& call) {
     const double x = point.at.depth;
     point.pm = fn_pMult(model.tables.multipliers, point.at.x);
     point.ym = fn_yMult(model.tables.multipliers, point.at.x);
-    point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     point.gamma = fn_GammaAvg(ctx, x);
 
     LiquefiedSandInput in;

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/soil_profile.h"
@@ -44,7 +44,7 @@ CommonPoint commonPoint(const AnalysisModel& model, const CriterionCall& call, i
   CommonPoint point;
   point.index = i;
   point.at = callPoint(model, call, i);
-  point.b = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+  point.b = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
   point.pm = fn_pMult(model.tables.multipliers, point.at.x);
   point.ym = fn_yMult(model.tables.multipliers, point.at.x);
   return point;
@@ -60,7 +60,7 @@ void writeTitle(Channel& out, std::string_view title) {
 // The column header of the blocks with "p, " at column 22, and its rule.
 void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
   out.endLine();
-  report::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
                 {labels.length, labels.forcePerLength});
   out.line("---------------   ---------------");
 }
@@ -74,7 +74,7 @@ void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
     channel->emptyLines(2);
     channel->line("**** Input Data Error No. 44 ****");
     channel->endLine();
-    report::write(*channel,
+    output::write(*channel,
                   "(\"Problem:  The field test code of Piedmont residual soil layer \", I0, "
                   "\" is \", I0, \".\")",
                   {k, code});
@@ -109,7 +109,7 @@ void writePiedmontBlock(RunContext& ctx, const CriterionCall& call, const Common
   writeTitle(out, "p-y Curve for Piedmont Residual Soil Criteria");
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
+  output::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
   struct TestTexts {
     std::string_view name;
     std::string_view valueLabel;
@@ -121,11 +121,11 @@ void writePiedmontBlock(RunContext& ctx, const CriterionCall& call, const Common
       {"Pressuremeter Test", "DMT Epmt"},
   }};
   const TestTexts& texts = kTests[static_cast<std::size_t>(test - 1)];
-  report::writeLabelledValue(out, "Type of Field Test", "A", texts.name);
+  output::writeLabelledValue(out, "Type of Field Test", "A", texts.name);
   const std::string_view unit =
       test == kFieldTestSpt ? (us ? "blows/ft" : "blows/0.3 m") : (us ? "psf" : "kPa");
-  report::writeLabelledValue(out, texts.valueLabel, "F12.3", testValue, unit);
-  report::writeLabelledValue(out, "Initial Modulus from Field Tests", "F12.3", curve.Ei,
+  output::writeLabelledValue(out, texts.valueLabel, "F12.3", testValue, unit);
+  output::writeLabelledValue(out, "Initial Modulus from Field Tests", "F12.3", curve.Ei,
                              labels.subgradeModulus);
   writeMultiplierLines(out, point.pm, point.ym);
   writeHeaderAt22(out, labels);
@@ -154,7 +154,7 @@ void writeLoessCyclesBlock(RunContext& ctx, int k, double cycles) {
   Channel& out = ctx.report;
   out.emptyLines(2);
   out.line("**** Input Data Error No. 70 ****");
-  report::write(out,
+  output::write(out,
                 "(\"PROBLEM: Soil layer \", I0, \" is a loess and the input value for the number "
                 "of cycles of loading = \", F12.1)",
                 {k, cycles});
@@ -175,14 +175,14 @@ void writeLoessBlock(RunContext& ctx, const CriterionCall& call, const CommonPoi
   writeTitle(out, "p-y Curve for Loess");
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
-  report::writeLabelledValue(out, "Depth Adj. Cone tip resistance", "F12.3", curve.qcAdjusted,
+  output::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
+  output::writeLabelledValue(out, "Depth Adj. Cone tip resistance", "F12.3", curve.qcAdjusted,
                              labels.stress);
-  report::writeLabelledValue(out, "Cone tip resistance", "F12.3", qc, labels.stress);
-  report::writeLabelledValue(out, "Initial Modulus, Ei", "F12.3", curve.Ei, labels.stress);
-  report::writeLabelledValue(out, "p_u0", "F12.3", curve.pu0, labels.stress);
-  report::writeLabelledValue(out, "p_u", "F12.3", curve.pu, labels.forcePerLength);
-  report::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", cycles, "cycles");
+  output::writeLabelledValue(out, "Cone tip resistance", "F12.3", qc, labels.stress);
+  output::writeLabelledValue(out, "Initial Modulus, Ei", "F12.3", curve.Ei, labels.stress);
+  output::writeLabelledValue(out, "p_u0", "F12.3", curve.pu0, labels.stress);
+  output::writeLabelledValue(out, "p_u", "F12.3", curve.pu, labels.forcePerLength);
+  output::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", cycles, "cycles");
   writeMultiplierLines(out, point.pm, point.ym);
   writeHeaderAt22(out, labels);
 
@@ -207,8 +207,8 @@ void writeElasticSubgradeBlock(RunContext& ctx, const CriterionCall& call, const
   writeTitle(out, "p-y Curve for Elastic Subgrade");
   writeLayerNumber(out, call.layer, "I10");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
-  report::writeLabelledValue(out, "Elastic Subgrade Modulus", "F12.3", k, labels.subgradeModulus);
+  output::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.b, labels.length);
+  output::writeLabelledValue(out, "Elastic Subgrade Modulus", "F12.3", k, labels.subgradeModulus);
   writeMultiplierLines(out, point.pm, point.ym);
   writeHeaderAt22(out, labels);
 
@@ -252,10 +252,10 @@ void writeUserCurveBlock(RunContext& ctx, const CriterionCall& call, const Commo
   writeTitle(out, "p-y Curve Computed by Interpolation Between User-input Curves");
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Pile diameter", "F12.3", point.b, labels.length);
+  output::writeLabelledValue(out, "Pile diameter", "F12.3", point.b, labels.length);
   writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
-  report::write(out, "(T6, \"y, \", A, T25, \"p, \", A)", {labels.length, labels.forcePerLength});
+  output::write(out, "(T6, \"y, \", A, T25, \"p, \", A)", {labels.length, labels.forcePerLength});
   out.line("----------------    ----------------");
 
   PrintedCurve printed;

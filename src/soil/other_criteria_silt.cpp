@@ -14,10 +14,10 @@
 #include <numbers>
 #include <string>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/other_criteria.h"
@@ -62,7 +62,7 @@ struct SiltPoint {
 };
 
 [[noreturn]] void stopOnNoCohesion(RunContext& ctx, int k, double x, double c) {
-  const std::string location = report::formatLine(
+  const std::string location = output::formatLine(
       "(\"Layer = \", I0, \", Depth = \", F13.8, \", c = \", ES10.3)", {k, x, c});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
     channel->line("**** Input Data Error No. 48 ****");
@@ -93,7 +93,7 @@ struct SiltPoint {
 
 [[noreturn]] void stopOnSlopeAsSteepAsFriction(RunContext& ctx, int k) {
   const std::string layer =
-      report::formatLine("(\"curve using the criteria for silt for layer \", I0, \".\")", {k});
+      output::formatLine("(\"curve using the criteria for silt for layer \", I0, \".\")", {k});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
     channel->line("**** Input Data Error No. 11 ****");
     channel->endLine();
@@ -111,7 +111,7 @@ struct SiltPoint {
 }
 
 [[noreturn]] void stopOnSlopeSteeperThanFriction(RunContext& ctx, int k) {
-  const std::string layer = report::formatLine(
+  const std::string layer = output::formatLine(
       "(\"greater than the friction angle for silt for layer \", I0, \".\")", {k});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
     channel->line("**** Runtime Error No. 23 ****");
@@ -168,31 +168,31 @@ void writeSiltBlock(RunContext& ctx, const CriterionCall& call, const SiltPoint&
   out.endLine();
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Equivalent Depth, x", "F12.3", in.z, labels.length);
-  report::writeLabelledValue(out, "Pile Diameter, B", "F12.3", in.D, labels.length);
-  report::writeLabelledValue(out, "Cohesion, c", "F12.3", in.c, stress);
-  report::writeLabelledValue(out, "Angle of Friction, phi", "F12.3", point.phiDegrees, "deg.");
-  report::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
-  report::writeLabelledValue(out, "k (interp. from input)", "F12.3", in.k, labels.subgradeModulus);
-  report::writeLabelledValue(out, "Epsilon50 (interp.)", "F12.5", point.e50);
-  report::writeLabelledValue(out, "x/B ratio", "F12.3", in.z / in.D);
-  report::writeLabelledValue(out, "A parameter = fn(x/B)", "F12.5", curve.A);
-  report::writeLabelledValue(out, "B parameter = fn(x/B)", "F12.5", curve.B);
-  report::writeLabelledValue(out, "m", "F12.5", curve.m);
-  report::writeLabelledValue(out, "n", "F12.5", curve.n);
-  report::writeLabelledValue(out, "Cbar", "F12.5", curve.C);
-  report::writeLabelledValue(out, "yk", "F12.5", curve.yk, labels.length);
-  report::writeLabelledValue(out, "Pu", "F12.3", curve.puc, forcePerLength);
-  report::writeLabelledValue(out, "Pc", "F12.3", curve.ps, forcePerLength);
-  report::writeLabelledValue(out, "ym = b/60", "F12.5", curve.ym, labels.length);
-  report::writeLabelledValue(out, "pm", "F12.3", curve.pm, forcePerLength);
-  report::writeLabelledValue(out, "yu = 3b/80", "F12.5", curve.yu, labels.length);
-  report::writeLabelledValue(out, "Pu,c", "F12.3", curve.puc, forcePerLength);
-  report::writeLabelledValue(out, "Pu,phi", "F12.3", curve.ps, forcePerLength);
+  output::writeLabelledValue(out, "Equivalent Depth, x", "F12.3", in.z, labels.length);
+  output::writeLabelledValue(out, "Pile Diameter, B", "F12.3", in.D, labels.length);
+  output::writeLabelledValue(out, "Cohesion, c", "F12.3", in.c, stress);
+  output::writeLabelledValue(out, "Angle of Friction, phi", "F12.3", point.phiDegrees, "deg.");
+  output::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
+  output::writeLabelledValue(out, "k (interp. from input)", "F12.3", in.k, labels.subgradeModulus);
+  output::writeLabelledValue(out, "Epsilon50 (interp.)", "F12.5", point.e50);
+  output::writeLabelledValue(out, "x/B ratio", "F12.3", in.z / in.D);
+  output::writeLabelledValue(out, "A parameter = fn(x/B)", "F12.5", curve.A);
+  output::writeLabelledValue(out, "B parameter = fn(x/B)", "F12.5", curve.B);
+  output::writeLabelledValue(out, "m", "F12.5", curve.m);
+  output::writeLabelledValue(out, "n", "F12.5", curve.n);
+  output::writeLabelledValue(out, "Cbar", "F12.5", curve.C);
+  output::writeLabelledValue(out, "yk", "F12.5", curve.yk, labels.length);
+  output::writeLabelledValue(out, "Pu", "F12.3", curve.puc, forcePerLength);
+  output::writeLabelledValue(out, "Pc", "F12.3", curve.ps, forcePerLength);
+  output::writeLabelledValue(out, "ym = b/60", "F12.5", curve.ym, labels.length);
+  output::writeLabelledValue(out, "pm", "F12.3", curve.pm, forcePerLength);
+  output::writeLabelledValue(out, "yu = 3b/80", "F12.5", curve.yu, labels.length);
+  output::writeLabelledValue(out, "Pu,c", "F12.3", curve.puc, forcePerLength);
+  output::writeLabelledValue(out, "Pu,phi", "F12.3", curve.ps, forcePerLength);
   writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
   out.endLine();
-  report::write(out, "(\"        y, \", A, \"             p,\", 1X, A)",
+  output::write(out, "(\"        y, \", A, \"             p,\", 1X, A)",
                 {labels.length, forcePerLength});
   out.line("----------------    -----------------");
 
@@ -348,7 +348,7 @@ void cementedSilt(RunContext& ctx, const CriterionCall& call) {
     const double x = point.at.depth;
     CementedSiltInput& in = point.input;
     in.z0 = x - xg;
-    in.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    in.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     point.pm = fn_pMult(model.tables.multipliers, point.at.x);
     point.ym = fn_yMult(model.tables.multipliers, point.at.x);
 

@@ -1,10 +1,9 @@
 #include "soil/py_framework.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
 #include "soil/criteria.h"
 #include "soil/other_criteria.h"
@@ -111,7 +110,7 @@ void storeModulus(AnalysisModel& model, int i, double Es) {
   PileNode& node = model.pileModel.node[static_cast<std::size_t>(i)];
   node.Es = Es;
   if (model.tables.soilMovement.points > 0) {
-    node.w = node.ys * Es + analysis::fn_DistributedLoad(model, node.x);
+    node.w = node.ys * Es + engine::fn_DistributedLoad(model, node.x);
   }
 }
 
@@ -213,7 +212,7 @@ void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
       break;
   }
   // The readers accept codes 1 to 20 only; anything else is a broken invariant.
-  throw std::logic_error("soil layer " + std::to_string(call.layer) + " has the criterion code " +
+  engine::failInvariant("soil layer " + std::to_string(call.layer) + " has the criterion code " +
                          std::to_string(code));
 }
 

@@ -2,14 +2,14 @@
 
 #include <array>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "analysis/pile_model.h"
-#include "report/format.h"
-#include "report/plot_records.h"
+#include "output/format.h"
+#include "output/plot_records.h"
 #include "soil/py_framework.h"
+#include "engine/messages.h"
 
 namespace quarn::soil {
 
@@ -26,7 +26,7 @@ using DepthList = std::array<double, kMaxPyOutputDepths + 1>;
 int orderedDistinctDepths(const PyOutputDepths& input, DepthList& depth) {
   const int count = input.count;
   if (count < 0 || count > kMaxPyOutputDepths) {
-    throw std::out_of_range("p-y output depth count " + std::to_string(count));
+    engine::failInvariant("p-y output depth count " + std::to_string(count));
   }
   for (int i = 1; i <= count; ++i) depth[i] = input.depth[i];
   for (int i = 1; i < count; ++i) {
@@ -82,12 +82,12 @@ void writeDepthAboveGroundSurface(RunContext& ctx, int j, double depth, double g
   for (Channel* out : {&ctx.report, &ctx.messages}) {
     out->line("**** Input Data Error No. 23 (NON-FATAL) ****");
     out->endLine();
-    report::write(*out, "(\"p-y curves cannot be generated at depth number \" I0)", {j});
-    report::write(*out, "(\"This location is \" F9.3 \" \" A \" below the pile head and \")",
+    output::write(*out, "(\"p-y curves cannot be generated at depth number \" I0)", {j});
+    output::write(*out, "(\"This location is \" F9.3 \" \" A \" below the pile head and \")",
                   {depth, unit});
     out->line("is above the ground surface for this problem.");
     out->endLine();
-    report::write(*out, "(\"The ground surface is \" F9.3 \" \" A \" below the top of the pile.\")",
+    output::write(*out, "(\"The ground surface is \" F9.3 \" \" A \" below the top of the pile.\")",
                   {groundSurface, unit});
     out->endLine();
   }
@@ -100,7 +100,7 @@ void printPyCurvesAtDepths(RunContext& ctx) {
   DepthList depth{};
   const int n = orderedDistinctDepths(model.tables.pyOutput, depth);
 
-  report::writePlotLine6(ctx.plot, n);
+  output::writePlotLine6(ctx.plot, n);
   ctx.messages.line("Computing p-y curves for output at user-specified depths.");
   Channel& out = ctx.report;
   out.line(std::string(80, '-'));
@@ -118,7 +118,7 @@ void printPyCurvesAtDepths(RunContext& ctx) {
       // the analysis goes on (see Analyze_Load_Cases). An error that already
       // stops the run (a non-converged case of load type 4) keeps its code.
       if (!engine::isStopped(model)) model.state.errorCode = kPyDepthAboveGroundSurface;
-      report::writePlotLine7RejectedDepth(ctx.plot, depth[j]);
+      output::writePlotLine7RejectedDepth(ctx.plot, depth[j]);
       return;
     }
     pm.node[j].x = depth[j];

@@ -8,10 +8,10 @@
 #include <cstddef>
 #include <string>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/soil_profile.h"
@@ -56,7 +56,7 @@ struct WeakRockPoint {
 
 [[noreturn]] void stopOnNoCompressiveStrength(RunContext& ctx, int k) {
   const std::string solution =
-      report::formatLine("(\"Solution:  Check the input values for layer \", I0)", {k});
+      output::formatLine("(\"Solution:  Check the input values for layer \", I0)", {k});
   for (Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->line("**** Input Data Error No. 62 ****");
     channel->endLine();
@@ -87,7 +87,7 @@ struct WeakRockPoint {
   out.endLine();
   out.line("Problem:  The input value for k_rm for weak rock is less than or equal to zero.");
   out.endLine();
-  report::write(out, "(\"Solution: Check the input values for layer \", I0)", {k});
+  output::write(out, "(\"Solution: Check the input values for layer \", I0)", {k});
   // The only input error numbered with three digits.
   engine::stopRun(ctx, "INP00163", engine::kInputErrorBase + 63);
 }
@@ -100,7 +100,7 @@ struct WeakRockPoint {
   out.line("An error was detected when computing the p-y curve for weak rock.     ");
   out.line("Problem:  The input value for k_rm is less than or equal to 0. ");
   out.endLine();
-  report::write(
+  output::write(
       out,
       "(\"Solution:  Check the input values for the week rock properties in the soil layer \", I0)",
       {k});
@@ -141,23 +141,23 @@ void writeWeakRockBlock(RunContext& ctx, const CriterionCall& call, const WeakRo
   out.endLine();
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
-  report::writeLabelledValue(out, "Diameter", "F12.3", b, labels.length);
-  report::writeLabelledValue(out, "Unconfined Compressive Strength", "F12.3", point.input.qu,
+  output::writeLabelledValue(out, "Diameter", "F12.3", b, labels.length);
+  output::writeLabelledValue(out, "Unconfined Compressive Strength", "F12.3", point.input.qu,
                              labels.stress);
-  report::writeLabelledValue(out, "Gamma Avg", "F12.5", point.gamma, labels.subgradeModulus);
-  report::writeLabelledValue(out, "Xr", "F12.3", point.input.xr, labels.length);
-  report::writeLabelledValue(out, "RQD", "F12.3", point.input.rqd, "%");
-  report::writeLabelledValue(out, "Eir", "F12.0", point.input.Eir, labels.stress);
-  report::writeLabelledValue(out, "Pu", "F12.3", curve.pur, labels.forcePerLength);
-  report::writeLabelledValue(out, "k_rm", "ES12.5", point.input.krm);
-  report::writeLabelledValue(out, "K_ir", "ES12.5", curve.Kir);
-  report::writeLabelledValue(out, "Alpha_r", "F12.5", curve.alphaR);
-  report::writeLabelledValue(out, "Yu", "F12.5", 3.0 * b / 80.0, labels.length);
-  report::writeLabelledValue(out, "Yrm", "F12.5", curve.yrm, labels.length);
-  report::writeLabelledValue(out, "Y_A", "ES12.5", curve.yA, labels.length);
+  output::writeLabelledValue(out, "Gamma Avg", "F12.5", point.gamma, labels.subgradeModulus);
+  output::writeLabelledValue(out, "Xr", "F12.3", point.input.xr, labels.length);
+  output::writeLabelledValue(out, "RQD", "F12.3", point.input.rqd, "%");
+  output::writeLabelledValue(out, "Eir", "F12.0", point.input.Eir, labels.stress);
+  output::writeLabelledValue(out, "Pu", "F12.3", curve.pur, labels.forcePerLength);
+  output::writeLabelledValue(out, "k_rm", "ES12.5", point.input.krm);
+  output::writeLabelledValue(out, "K_ir", "ES12.5", curve.Kir);
+  output::writeLabelledValue(out, "Alpha_r", "F12.5", curve.alphaR);
+  output::writeLabelledValue(out, "Yu", "F12.5", 3.0 * b / 80.0, labels.length);
+  output::writeLabelledValue(out, "Yrm", "F12.5", curve.yrm, labels.length);
+  output::writeLabelledValue(out, "Y_A", "ES12.5", curve.yA, labels.length);
   writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
-  report::write(out, "(\"        y, \", A, \"            p, \", A)",
+  output::write(out, "(\"        y, \", A, \"            p, \", A)",
                 {labels.length, labels.forcePerLength});
   out.line("---------------   ---------------");
 
@@ -201,11 +201,11 @@ void writeVuggyBlock(RunContext& ctx, const CriterionCall& call, int index, doub
   out.endLine();
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, depth);
-  report::writeLabelledValue(out, "Shaft Diameter", "F12.3", b, labels.length);
-  report::writeLabelledValue(out, "Uniaxial Compressive Strength", "F12.3", qu, labels.stress);
+  output::writeLabelledValue(out, "Shaft Diameter", "F12.3", b, labels.length);
+  output::writeLabelledValue(out, "Uniaxial Compressive Strength", "F12.3", qu, labels.stress);
   writeMultiplierLines(out, pm, ym);
   out.endLine();
-  report::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
                 {labels.length, labels.forcePerLength});
   out.line("---------------   ---------------");
 
@@ -277,7 +277,7 @@ double fn_LayerValueAt(RunContext& ctx, int k, double x, const LayerValue& value
       out.line("Solution: Correct the input data for elevations defining weak rock layer.");
     } else {
       out.line("Problem:  The top and bottom elevations for massive rock layer are equal.");
-      report::write(out,
+      output::write(out,
                     "(\"          The top and bottom elevations for layer \", I0, \" = \", "
                     "ES12.4, 3/, "
                     "\"Solution: Correct the input data for elevations defining the massive "
@@ -303,7 +303,7 @@ void weakRock(RunContext& ctx, const CriterionCall& call) {
     point.index = i;
     point.at = callPoint(model, call, i);
     const double x = point.at.depth;
-    point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     point.pm = fn_pMult(model.tables.multipliers, point.at.x);
     point.ym = fn_yMult(model.tables.multipliers, point.at.x);
 
@@ -361,7 +361,7 @@ void vuggyLimestone(RunContext& ctx, const CriterionCall& call) {
   for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
     const CallPoint at = callPoint(model, call, i);
     const double x = at.depth;
-    const double b = analysis::Compute_Pile_Properties(model.pile, at.x).D;
+    const double b = engine::Compute_Pile_Properties(model.pile, at.x).D;
     const double pm = fn_pMult(model.tables.multipliers, at.x);
     const double ym = fn_yMult(model.tables.multipliers, at.x);
     const double qu = fn_c(ctx, x);

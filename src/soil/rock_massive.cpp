@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/pile_properties.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "engine/pile_properties.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criterion_support.h"
 #include "soil/rock.h"
 #include "soil/soil_profile.h"
@@ -89,17 +89,17 @@ void writeMassiveRockBlock(RunContext& ctx, const CriterionCall& call,
   out.endLine();
   // Depths in the model's length unit, also in US customary units.
   writeLayerNumber(out, call.layer, "I10");
-  report::writeLabelledValue(out, "Depth below pile head", "F12.3", point.at.depth, labels.length);
-  report::writeLabelledValue(out, "Depth below ground surface", "F12.3", in.H, labels.length);
-  report::writeLabelledValue(out, "Pile Diameter", "F12.3", in.D, labels.length);
-  report::writeLabelledValue(out, "Uniaxial compressive strength", "F12.3", in.qu, stress);
-  report::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
-  report::writeLabelledValue(out, "m sub i", "F12.3", kMi);
-  report::writeLabelledValue(out, "Geological Strength Index GSI", "F12.5", kGsi);
-  report::writeLabelledValue(out, "Poisson's Ratio", "F12.3", kPoissonRatio);
+  output::writeLabelledValue(out, "Depth below pile head", "F12.3", point.at.depth, labels.length);
+  output::writeLabelledValue(out, "Depth below ground surface", "F12.3", in.H, labels.length);
+  output::writeLabelledValue(out, "Pile Diameter", "F12.3", in.D, labels.length);
+  output::writeLabelledValue(out, "Uniaxial compressive strength", "F12.3", in.qu, stress);
+  output::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
+  output::writeLabelledValue(out, "m sub i", "F12.3", kMi);
+  output::writeLabelledValue(out, "Geological Strength Index GSI", "F12.5", kGsi);
+  output::writeLabelledValue(out, "Poisson's Ratio", "F12.3", kPoissonRatio);
   writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
-  report::write(out, "(T6, \"y, \", A, T25, \"p,\", 1X, A)", {labels.length, forcePerLength});
+  output::write(out, "(T6, \"y, \", A, T25, \"p,\", 1X, A)", {labels.length, forcePerLength});
   out.line("----------------    -----------------");
 
   PrintedCurve printed;
@@ -213,7 +213,7 @@ void massiveRock(RunContext& ctx, const CriterionCall& call) {
     MassiveRockInput& in = point.input;
     in.unitSystem = model.options.IUNITS;
     in.H = x - xg;
-    in.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    in.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     in.gamma = fn_GammaAvg(ctx, x);
     in.qu = fn_c(ctx, x);
     in.Ei = fn_LayerValueAt(ctx, k, x, Ei, RockKind::kMassiveRock);

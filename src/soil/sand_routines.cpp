@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/curve_block.h"
@@ -100,7 +100,7 @@ void warnReeseFriction(RunContext& ctx) {
     channel->line("**** Input Data Error No. 9 ****");
     channel->endLine();
     channel->line("An error was found in the input data when computing a p-y curve using ");
-    report::write(*channel, "(\"the Reese sand criteria for layer \", I0, \".\")", {layer});
+    output::write(*channel, "(\"the Reese sand criteria for layer \", I0, \".\")", {layer});
     channel->endLine();
     channel->line("Problem:  The angle of the ground slope can not be greater than the ");
     channel->line("internal friction angle of the sand.");
@@ -116,7 +116,7 @@ void warnReeseFriction(RunContext& ctx) {
     channel->line("**** Input Data Error No. 1 ****");
     channel->endLine();
     channel->line("An error was detected in the input data when computing a p-y.");
-    report::write(*channel, "(\"curve using the API sand criteria for layer \", I0, \".\")",
+    output::write(*channel, "(\"curve using the API sand criteria for layer \", I0, \".\")",
                   {layer});
     channel->endLine();
     channel->line("Problem:  A zero was input for the friction angle for sand.");
@@ -132,7 +132,7 @@ void warnReeseFriction(RunContext& ctx) {
     channel->line("**** Input Data Error No. 2 ****");
     channel->endLine();
     channel->line("An error was detected in the input data when computing a p-y.");
-    report::write(*channel, "(\"curve using the API criteria for sand for layer \", I0, \".\")",
+    output::write(*channel, "(\"curve using the API criteria for sand for layer \", I0, \".\")",
                   {layer});
     channel->endLine();
     channel->line("Problem:  The angle of the ground slope can not be greater ");
@@ -189,7 +189,7 @@ SandPoint sandPointAt(RunContext& ctx, const CriterionCall& call, int i) {
   point.index = i;
   point.at = callPoint(model, call, i);
   const double x = point.at.depth;
-  point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+  point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
   point.gamma = fn_GammaAvg(ctx, x);
   point.phiDegrees = fn_phi(ctx, x);
   point.pm = fn_pMult(model.tables.multipliers, point.at.x);
@@ -288,32 +288,32 @@ void writeReeseBlock(RunContext& ctx, const CriterionCall& call, const SandPoint
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
   curve_block::writeAngleLines(out, model, "Pile Batter");
-  report::writeLabelledValue(out, "Equivalent Depth (see note)", "F12.3", point.z, labels.length);
-  report::writeLabelledValue(out, "Pile Diameter, b", "F12.3", point.D, labels.length);
-  report::writeLabelledValue(out, "Angle of Friction", "F12.3", point.phiDegrees, "degrees");
+  output::writeLabelledValue(out, "Equivalent Depth (see note)", "F12.3", point.z, labels.length);
+  output::writeLabelledValue(out, "Pile Diameter, b", "F12.3", point.D, labels.length);
+  output::writeLabelledValue(out, "Angle of Friction", "F12.3", point.phiDegrees, "degrees");
   // In US customary units the unit weight is shown in lb/ft3.
-  report::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5",
+  output::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5",
                              us ? point.gamma * 1728.0 : point.gamma,
                              us ? labels.unitWeight : labels.subgradeModulus);
-  report::writeLabelledValue(out, "kpy", "F12.3", point.k, labels.subgradeModulus);
-  report::writeLabelledValue(out, "K active", "F12.5", c.wedge.KaLevel);
-  report::writeLabelledValue(out, "K passive", "F12.5", c.wedge.tan2Beta);
-  report::writeLabelledValue(out, "Pst", "F12.3", c.pst, labels.forcePerLength);
-  report::writeLabelledValue(out, "Psd", "F12.3", c.psd, labels.forcePerLength);
-  report::writeLabelledValue(
+  output::writeLabelledValue(out, "kpy", "F12.3", point.k, labels.subgradeModulus);
+  output::writeLabelledValue(out, "K active", "F12.5", c.wedge.KaLevel);
+  output::writeLabelledValue(out, "K passive", "F12.5", c.wedge.tan2Beta);
+  output::writeLabelledValue(out, "Pst", "F12.3", c.pst, labels.forcePerLength);
+  output::writeLabelledValue(out, "Psd", "F12.3", c.psd, labels.forcePerLength);
+  output::writeLabelledValue(
       out, c.shallowControls ? "Ps = Pst (shallow controls)" : "Ps = Psd (deep controls)", "F12.3",
       c.ps, labels.forcePerLength);
-  report::writeLabelledValue(out, cyclic ? "A (cyclic)" : "A (static)", "F12.4", c.A);
-  report::writeLabelledValue(out, cyclic ? "B (cyclic)" : "B (static)", "F12.4", c.B);
-  report::writeLabelledValue(out, "C = Pm/(Ym^(1/n))", "F12.3", c.C);
-  report::writeLabelledValue(out, "n = Pm/(m Ym)", "F12.5", c.n);
-  report::writeLabelledValue(out, "m = (Pu-Pm)/(Yu-Ym)", "F12.3", c.m, labels.stress);
-  report::writeLabelledValue(out, "Yk = [c/(kx)]^(n/(n-1))", "F12.5", c.yk, labels.length);
-  report::writeLabelledValue(out, "Ym = b/60", "F12.5", c.ymPrime, labels.length);
-  report::writeLabelledValue(out, "Pm = B ps", "F12.3", c.pmPrime, labels.forcePerLength);
-  report::writeLabelledValue(out, "Yu = 3b/80", "F12.5", c.yu, labels.length);
-  report::writeLabelledValue(out, "Pu = A Ps", "F12.3", c.pu, labels.forcePerLength);
-  report::writeLabelledValue(out, "Es,lim", "F12.3", c.kz, labels.stress);
+  output::writeLabelledValue(out, cyclic ? "A (cyclic)" : "A (static)", "F12.4", c.A);
+  output::writeLabelledValue(out, cyclic ? "B (cyclic)" : "B (static)", "F12.4", c.B);
+  output::writeLabelledValue(out, "C = Pm/(Ym^(1/n))", "F12.3", c.C);
+  output::writeLabelledValue(out, "n = Pm/(m Ym)", "F12.5", c.n);
+  output::writeLabelledValue(out, "m = (Pu-Pm)/(Yu-Ym)", "F12.3", c.m, labels.stress);
+  output::writeLabelledValue(out, "Yk = [c/(kx)]^(n/(n-1))", "F12.5", c.yk, labels.length);
+  output::writeLabelledValue(out, "Ym = b/60", "F12.5", c.ymPrime, labels.length);
+  output::writeLabelledValue(out, "Pm = B ps", "F12.3", c.pmPrime, labels.forcePerLength);
+  output::writeLabelledValue(out, "Yu = 3b/80", "F12.5", c.yu, labels.length);
+  output::writeLabelledValue(out, "Pu = A Ps", "F12.3", c.pu, labels.forcePerLength);
+  output::writeLabelledValue(out, "Es,lim", "F12.3", c.kz, labels.stress);
   writeMultiplierLines(out, point.pm, point.ym);
 
   out.endLine();
@@ -326,7 +326,7 @@ void writeReeseBlock(RunContext& ctx, const CriterionCall& call, const SandPoint
     out.line("This curve has a bi-linear shape for a Reese sand p-y curve because Ym < Yu < Yk.");
   }
   out.endLine();
-  report::write(out, "(T10, \"y, \", A, T26, \"p, \", A)", {labels.length, labels.forcePerLength});
+  output::write(out, "(T10, \"y, \", A, T26, \"p, \", A)", {labels.length, labels.forcePerLength});
   out.line(curve_block::kDashes);
   const ReesePrintedCurve printed = reesePoints(c);
   curve_block::writeMarkedRows(out, printed.curve, printed.marked, "   *", point.pm, point.ym);
@@ -371,25 +371,25 @@ void writeApiBlock(RunContext& ctx, const CriterionCall& call, const SandPoint& 
   writeLayerNumber(out, call.layer, "I12");
   writeDepthLines(out, model, point.at.depth);
   curve_block::writeAngleLines(out, model, "Pile Batter");
-  report::writeLabelledValue(out, "Equivalent Depth (see note)", "F12.3", point.z, labels.length);
-  report::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
-  report::writeLabelledValue(out, "Friction Angle phi", "F12.3", point.phiDegrees, "deg.");
-  report::writeLabelledValue(out, "Avg. Eff. Unit Wt.", "F12.5", point.gamma,
+  output::writeLabelledValue(out, "Equivalent Depth (see note)", "F12.3", point.z, labels.length);
+  output::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
+  output::writeLabelledValue(out, "Friction Angle phi", "F12.3", point.phiDegrees, "deg.");
+  output::writeLabelledValue(out, "Avg. Eff. Unit Wt.", "F12.5", point.gamma,
                              labels.subgradeModulus);
-  report::writeLabelledValue(out, "A", "F12.5", c.A);
-  report::writeLabelledValue(out, "k", "F12.3", point.k, labels.subgradeModulus);
-  report::writeLabelledValue(out, "C1", "F12.5", c.C1);
-  report::writeLabelledValue(out, "C2", "F12.5", c.C2);
-  report::writeLabelledValue(out, "C3", "F12.5", c.C3);
-  report::writeLabelledValue(out, "Pus", "F12.3", c.pst, labels.forcePerLength);
-  report::writeLabelledValue(out, "Pud", "F12.3", c.psd, labels.forcePerLength);
-  report::writeLabelledValue(out, "Pu", "F12.3", c.pu, labels.forcePerLength);
+  output::writeLabelledValue(out, "A", "F12.5", c.A);
+  output::writeLabelledValue(out, "k", "F12.3", point.k, labels.subgradeModulus);
+  output::writeLabelledValue(out, "C1", "F12.5", c.C1);
+  output::writeLabelledValue(out, "C2", "F12.5", c.C2);
+  output::writeLabelledValue(out, "C3", "F12.5", c.C3);
+  output::writeLabelledValue(out, "Pus", "F12.3", c.pst, labels.forcePerLength);
+  output::writeLabelledValue(out, "Pud", "F12.3", c.psd, labels.forcePerLength);
+  output::writeLabelledValue(out, "Pu", "F12.3", c.pu, labels.forcePerLength);
   writeMultiplierLines(out, point.pm, point.ym);
 
   out.endLine();
   writeEquivalentDepthNote(out, model, call.layer);
   out.endLine();
-  report::write(out, "(\"        y, \", A, \"             p,\", A)",
+  output::write(out, "(\"        y, \", A, \"             p,\", A)",
                 {labels.length, labels.forcePerLength});
   out.line(curve_block::kDashes);
   const PrintedCurve points = apiPoints(c, model.options.IUNITS);

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/plot_records.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/plot_records.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/soil_profile.h"
 
@@ -108,7 +108,7 @@ struct SoftClayPoint {
 [[noreturn]] void stopOnMissingCohesion(RunContext& ctx, const SoftClayVariant& variant,
                                         const CriterionCall& call, const SoftClayPoint& point) {
   const std::string number = std::to_string(variant.inputErrorNoCohesion);
-  const std::string location = report::formatLine(
+  const std::string location = output::formatLine(
       "(\"Layer no. = \", I0, \", Node no. = \", I0, \", Top node in layer = \", I0, "
       "\", Elevation = \", F10.3, \", c(x) = \", F10.3)",
       {call.layer, point.index, call.NodeFirst, point.at.depth, point.c});
@@ -128,8 +128,8 @@ struct SoftClayPoint {
       channel->line(location);
     } else {
       channel->line(location +
-                    report::formatLine("(\", Pile length = \", F10.3)", {ctx.model.pile.length}));
-      channel->line(report::formatLine("(\", ITOP = \", I0, \", IBOT = \", I0)",
+                    output::formatLine("(\", Pile length = \", F10.3)", {ctx.model.pile.length}));
+      channel->line(output::formatLine("(\", ITOP = \", I0, \", IBOT = \", I0)",
                                        {call.NodeFirst, call.NodeLast}));
     }
   }
@@ -213,77 +213,77 @@ void writeCurveBlock(RunContext& ctx, const SoftClayVariant& variant, const Crit
   out.emptyLines(2);
   out.line(cyclic ? variant.cyclicTitle : variant.staticTitle);
   out.endLine();
-  report::writeLabelledValue(out, "Soil Layer Number", "I12", call.layer);
-  report::writeLabelledValue(out, "Depth below pile head", "F12.3", depthValue(point.at.depth),
+  output::writeLabelledValue(out, "Soil Layer Number", "I12", call.layer);
+  output::writeLabelledValue(out, "Depth below pile head", "F12.3", depthValue(point.at.depth),
                              depthUnit);
-  report::writeLabelledValue(out, "Depth below ground surface", "F12.3",
+  output::writeLabelledValue(out, "Depth below ground surface", "F12.3",
                              depthValue(point.at.depth - xg), depthUnit);
   const BatterAndSlope& angles = model.tables.batter;
-  report::writeLabelledValue(out, "Ground Slope Angle", "F12.3",
+  output::writeLabelledValue(out, "Ground Slope Angle", "F12.3",
                              angles.slopeAngle * kDegreesPerRadian, "degrees");
-  report::writeLabelledValue(out, "Pile Batter", "F12.3", angles.batterAngle * kDegreesPerRadian,
+  output::writeLabelledValue(out, "Pile Batter", "F12.3", angles.batterAngle * kDegreesPerRadian,
                              "degrees");
-  report::writeLabelledValue(out, "Effective Slope", "F12.3",
+  output::writeLabelledValue(out, "Effective Slope", "F12.3",
                              angles.effectiveSlopeAngle * kDegreesPerRadian, "degrees");
-  report::writeLabelledValue(out, "Equivalent Depth", "F12.3", lengthValue(curve.z), lengthUnit);
-  report::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
-  report::writeLabelledValue(out, "Cohesion, c", "F12.3", feetAndPounds ? point.c * 144.0 : point.c,
+  output::writeLabelledValue(out, "Equivalent Depth", "F12.3", lengthValue(curve.z), lengthUnit);
+  output::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
+  output::writeLabelledValue(out, "Cohesion, c", "F12.3", feetAndPounds ? point.c * 144.0 : point.c,
                              feetAndPounds ? std::string_view("psf") : labels.stress);
-  report::writeLabelledValue(out, "Avg Eff Unit Weight", "F12.5",
+  output::writeLabelledValue(out, "Avg Eff Unit Weight", "F12.5",
                              feetAndPounds ? point.gamma * 1728.0 : point.gamma,
                              unitWeightUnit(model, feetAndPounds));
-  report::writeLabelledValue(out, "Epsilon50 parameter", "F12.5", point.e50);
-  if (variant.userJ) report::writeLabelledValue(out, "J parameter", "F12.3", point.J);
-  report::writeLabelledValue(out, "Transition Depth Xr", "F12.3", lengthValue(curve.xrPrime),
+  output::writeLabelledValue(out, "Epsilon50 parameter", "F12.5", point.e50);
+  if (variant.userJ) output::writeLabelledValue(out, "J parameter", "F12.3", point.J);
+  output::writeLabelledValue(out, "Transition Depth Xr", "F12.3", lengthValue(curve.xrPrime),
                              lengthUnit);
-  report::writeLabelledValue(out, "pu_s", "F12.3", curve.puShallow, labels.forcePerLength);
-  report::writeLabelledValue(out, "pu_d", "F12.3", curve.puDeep, labels.forcePerLength);
-  report::writeLabelledValue(out, variant.y50Label, "F12.5", curve.y50, labels.length);
-  report::writeLabelledValue(out, "p-multiplier", "F12.5", point.pm);
-  report::writeLabelledValue(out, "y-multiplier", "F12.5", point.ym);
+  output::writeLabelledValue(out, "pu_s", "F12.3", curve.puShallow, labels.forcePerLength);
+  output::writeLabelledValue(out, "pu_d", "F12.3", curve.puDeep, labels.forcePerLength);
+  output::writeLabelledValue(out, variant.y50Label, "F12.5", curve.y50, labels.length);
+  output::writeLabelledValue(out, "p-multiplier", "F12.5", point.pm);
+  output::writeLabelledValue(out, "y-multiplier", "F12.5", point.ym);
   if (manyCycles) {
-    report::writeLabelledValue(out, "Number of cycles of loading", "F12.0",
+    output::writeLabelledValue(out, "Number of cycles of loading", "F12.0",
                                model.options.numberOfCycles,
                                variant.userJ ? std::string_view() : std::string_view("cycles"));
     if (!variant.userJ) {
-      report::writeLabelledValue(out, "X_r", "F12.3", curve.xrPrime, labels.length);
+      output::writeLabelledValue(out, "X_r", "F12.3", curve.xrPrime, labels.length);
     }
   }
-  report::writeLabelledValue(out, "Sloping Ground Factor", "F12.3", point.fs);
-  report::writeLabelledValue(out, "pu_static", "F12.3", curve.pu, labels.forcePerLength);
+  output::writeLabelledValue(out, "Sloping Ground Factor", "F12.3", point.fs);
+  output::writeLabelledValue(out, "pu_static", "F12.3", curve.pu, labels.forcePerLength);
   if (manyCycles) {
-    report::writeLabelledValue(out, "pu_cyclic", "F12.3", curve.pc, labels.forcePerLength);
+    output::writeLabelledValue(out, "pu_cyclic", "F12.3", curve.pc, labels.forcePerLength);
   }
 
   out.endLine();
-  report::write(out, "(T6, \"y, \", A, T25, \"p, \", A)", {labels.length, labels.forcePerLength});
+  output::write(out, "(T6, \"y, \", A, T25, \"p, \", A)", {labels.length, labels.forcePerLength});
   out.line("----------------    -----------------");
   const std::array<double, 17>& multiples = cyclic ? kCyclicPrintPoints : kStaticPrintPoints;
   bool limitingModulusUsed = false;
   for (std::size_t n = 0; n < multiples.size(); ++n) {
     const double y = multiples[n] * curve.y50;
     if (n > 0 && curve.belowSmallDeflectionLimit(y)) limitingModulusUsed = true;
-    report::Write_Report_Blanks(out, 3);
-    report::Write_Report_Number(out, y * point.ym, 12);
-    report::Write_Report_Blanks(out, 5);
-    report::Write_Report_Number(out, curve.p(y) * point.pm, 12);
-    report::End_Report_Line(out);
+    output::Write_Report_Blanks(out, 3);
+    output::Write_Report_Number(out, y * point.ym, 12);
+    output::Write_Report_Blanks(out, 5);
+    output::Write_Report_Number(out, curve.p(y) * point.pm, 12);
+    output::End_Report_Line(out);
   }
   if (limitingModulusUsed) {
     out.endLine();
     out.line("**** Warning ****");
     out.endLine();
     out.line("The pile deflection is less than 0.00001*Y50.");
-    report::write(out, "(\"Quarn used the limiting value of soil modulus (= \", ES12.4, 1X, A)",
+    output::write(out, "(\"Quarn used the limiting value of soil modulus (= \", ES12.4, 1X, A)",
                   {curve.k0, labels.stress});
     out.line(variant.limitingNote);
   }
 
   const int code = static_cast<int>(variant.criterion);
-  report::writePlotLine7(ctx.plot, point.at.depth, 17, code, model.options.IUNITS, point.index);
+  output::writePlotLine7(ctx.plot, point.at.depth, 17, code, model.options.IUNITS, point.index);
   for (std::size_t n = 0; n < multiples.size(); ++n) {
     const double y = multiples[n] * curve.y50;
-    report::writePlotLine8(ctx.plot, y * point.ym, curve.p(y) * point.pm, static_cast<int>(n) + 1,
+    output::writePlotLine8(ctx.plot, y * point.ym, curve.p(y) * point.pm, static_cast<int>(n) + 1,
                            code, model.options.IUNITS, model.options.cyclicLoading);
   }
 }
@@ -308,7 +308,7 @@ void runSoftClay(RunContext& ctx, const CriterionCall& call, const SoftClayVaria
     const double x = point.at.depth;
 
     // Pile and soil properties at the depth.
-    point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     const StrengthAtDepth strength = lookupStrength(ctx, x);
     point.c = strength.c;
     point.gamma = fn_GammaAvg(ctx, x);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/messages.h"
-#include "report/format.h"
+#include "output/format.h"
 #include "soil/criteria.h"
 
 namespace quarn::soil {
@@ -48,10 +48,10 @@ void writeToReportAndMessages(RunContext& ctx, std::initializer_list<std::string
 }
 
 std::string es12(double value) {
-  return report::formatScientific(value, 12, 4);
+  return output::formatScientific(value, 12, 4);
 }
 std::string f10(double value) {
-  return report::formatFixed(value, 10, 3);
+  return output::formatFixed(value, 10, 3);
 }
 
 // List-directed values of the trace blocks: integers and reals in their

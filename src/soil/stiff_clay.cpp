@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "report/format.h"
-#include "report/report_writers.h"
+#include "output/format.h"
+#include "output/report_writers.h"
 #include "soil/criteria.h"
 #include "soil/criterion_support.h"
 #include "soil/curve_block.h"
@@ -204,7 +204,7 @@ struct StiffClayPoint {
     channel->line("Problem:  General units have been selected for use in computations in ");
     channel->line("combination with default values of epsilon-50 or k for stiff clay in soil ");
     channel->line(
-        report::formatLine("(\"layer \", I0, \".  Quarn cannot compute default values of "
+        output::formatLine("(\"layer \", I0, \".  Quarn cannot compute default values of "
                            "these properties in general units.\")",
                            {layer}));
     channel->endLine();
@@ -266,7 +266,7 @@ PrintedCurve freeWaterPoints(const StiffClayFreeWaterCurve& curve) {
 
 void writeColumnHeader(Channel& out, const UnitLabels& labels) {
   out.endLine();
-  report::write(out, "(\"        y, \", A, \"            p, \", A)",
+  output::write(out, "(\"        y, \", A, \"            p, \", A)",
                 {labels.length, labels.forcePerLength});
   out.line(curve_block::kDashes);
 }
@@ -287,44 +287,44 @@ void writeCurveBlock(RunContext& ctx, const StiffClayVariant& variant, const Cri
   PrintedCurve points;
   if (variant.kind == StiffClayKind::kFreeWater) {
     const StiffClayFreeWaterCurve& curve = point.freeWater;
-    report::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
-    report::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
-    report::writeLabelledValue(out, "c (at curve depth)", "F12.3", point.c, labels.stress);
-    report::writeLabelledValue(out, "Avergage c", "F12.3", point.ca, labels.stress);
-    report::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
+    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
+    output::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
+    output::writeLabelledValue(out, "c (at curve depth)", "F12.3", point.c, labels.stress);
+    output::writeLabelledValue(out, "Avergage c", "F12.3", point.ca, labels.stress);
+    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
                                labels.subgradeModulus);
-    report::writeLabelledValue(out, "k", "F12.3", point.k, labels.subgradeModulus);
-    report::writeLabelledValue(out, "Epsilon50", "F12.5", point.e50);
-    report::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
-    report::writeLabelledValue(out, "As", "F12.5", curve.As);
-    report::writeLabelledValue(out, cyclic ? "Ac" : "Ac (not used)", "F12.5", curve.Ac);
+    output::writeLabelledValue(out, "k", "F12.3", point.k, labels.subgradeModulus);
+    output::writeLabelledValue(out, "Epsilon50", "F12.5", point.e50);
+    output::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
+    output::writeLabelledValue(out, "As", "F12.5", curve.As);
+    output::writeLabelledValue(out, cyclic ? "Ac" : "Ac (not used)", "F12.5", curve.Ac);
     // The shallow resistance as the curve uses it, sloping-ground factor applied.
-    report::writeLabelledValue(out, "pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
-    report::writeLabelledValue(out, "pcd", "F12.3", curve.pcd, labels.forcePerLength);
-    report::writeLabelledValue(out, "pc", "F12.3", curve.pc, labels.forcePerLength);
+    output::writeLabelledValue(out, "pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
+    output::writeLabelledValue(out, "pcd", "F12.3", curve.pcd, labels.forcePerLength);
+    output::writeLabelledValue(out, "pc", "F12.3", curve.pc, labels.forcePerLength);
     // The resistance the curve keeps at large deflections (the value the
     // layered-soil integral takes as ultimate).
-    report::writeLabelledValue(out, "pu", "F12.3", curve.residual, labels.forcePerLength);
+    output::writeLabelledValue(out, "pu", "F12.3", curve.residual, labels.forcePerLength);
     writeMultiplierLines(out, point.pm, point.ym);
-    if (cyclic) report::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", N);
+    if (cyclic) output::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", N);
     points = freeWaterPoints(curve);
   } else {
     const bool withK = variant.kind == StiffClayKind::kNoFreeWaterK;
     const StiffClayNoWaterCurve& curve = point.noWater;
     if (!withK) curve_block::writeAngleLines(out, model, "Pile Batter Angle");
-    report::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
-    report::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
-    report::writeLabelledValue(out, "Undrained cohesion, c", "F12.5", point.c, labels.stress);
-    report::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
+    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
+    output::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
+    output::writeLabelledValue(out, "Undrained cohesion, c", "F12.5", point.c, labels.stress);
+    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
                                labels.subgradeModulus);
-    if (withK) report::writeLabelledValue(out, "k", "F12.0", point.k, labels.subgradeModulus);
-    report::writeLabelledValue(out, "Epsilon-50", "F12.5", point.e50);
-    report::writeLabelledValue(out, "Pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
-    report::writeLabelledValue(out, "Pcd", "F12.3", curve.pcd, labels.forcePerLength);
-    report::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
+    if (withK) output::writeLabelledValue(out, "k", "F12.0", point.k, labels.subgradeModulus);
+    output::writeLabelledValue(out, "Epsilon-50", "F12.5", point.e50);
+    output::writeLabelledValue(out, "Pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
+    output::writeLabelledValue(out, "Pcd", "F12.3", curve.pcd, labels.forcePerLength);
+    output::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
     writeMultiplierLines(out, point.pm, point.ym);
     if (cyclic) {
-      report::writeLabelledValue(
+      output::writeLabelledValue(
           out, withK ? "Number of Cycles of Loading" : "Number of cycles of loading", "F12.0", N);
     }
     points = noWaterPoints(curve, N);
@@ -394,7 +394,7 @@ void runStiffClay(RunContext& ctx, const CriterionCall& call, const StiffClayVar
     const double x = point.at.depth;
 
     // Pile and soil properties at the depth.
-    point.D = analysis::Compute_Pile_Properties(model.pile, point.at.x).D;
+    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
     const StrengthAtDepth strength = lookupStrength(ctx, x);
     point.c = strength.c;
     point.gamma = fn_GammaAvg(ctx, x);

@@ -12,11 +12,16 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/pile_properties.h"
+#include "engine/pile_properties.h"
 #include "engine/run_context.h"
 
 namespace quarn::analysis {
 namespace {
+
+using engine::Compute_Pile_Properties;
+using engine::fn_DistributedLoad;
+using engine::LoadProfile;
+using engine::PileProperties;
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 

@@ -327,7 +327,7 @@ TEST(Solution, ALoadTypeOutsideOneToFiveIsAnInternalError) {
   HeadCondition head;
   head.loadType = 6;
   auto ctx = makeElasticPile({.length = 200.0, .increments = 100}, head);
-  EXPECT_THROW(Solve_Pile_Deflections(*ctx, 1), std::invalid_argument);
+  EXPECT_THROW(Solve_Pile_Deflections(*ctx, 1), engine::InvariantBroken);
 }
 
 TEST(NodeResponse, StressAndMaximaPerSection) {

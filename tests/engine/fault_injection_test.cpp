@@ -2,7 +2,7 @@
 // end with a defined error code, never a normal end and never a crash.
 #include <gtest/gtest.h>
 
-#include "engine/run.h"
+#include "run/run.h"
 #include "scratch_dir.h"
 
 namespace {
@@ -14,7 +14,7 @@ int runWithFailure(const ScratchDir& dir, engine::Channel engine::RunContext::*c
   auto ctx = engine::makeRunContext();
   (ctx.get()->*channel).failFromWrite(n);
   RunFiles files{dir / "in.qin", dir / "out.rpt", dir / "out.plt", dir / "out.msg"};
-  return engine::runWithFiles(*ctx, files);
+  return run::runWithFiles(*ctx, files);
 }
 
 TEST(FaultInjection, EveryLostWriteIsReported) {
@@ -23,7 +23,7 @@ TEST(FaultInjection, EveryLostWriteIsReported) {
   // Lines a clean run writes to each channel, counted from a run without failure.
   auto clean = engine::makeRunContext();
   RunFiles files{dir / "in.qin", dir / "out.rpt", dir / "out.plt", dir / "out.msg"};
-  ASSERT_EQ(engine::runWithFiles(*clean, files), 0);
+  ASSERT_EQ(run::runWithFiles(*clean, files), 0);
   for (auto channel : {&engine::RunContext::report, &engine::RunContext::plot,
                        &engine::RunContext::messages}) {
     for (long n = 1; n <= 60; ++n) {

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "engine/messages.h"
+#include "run/finish_run.h"
 #include "engine/run_context.h"
 
 namespace {
 
 using namespace quarn;
 using namespace quarn::engine;
+using quarn::run::finishRun;
 
 struct Finished {
   int returned;

@@ -4,14 +4,14 @@
 
 #include <filesystem>
 
-#include "engine/header.h"
-#include "engine/run_files.h"
+#include "run/header.h"
+#include "run/run_files.h"
 
 namespace {
 
-using quarn::engine::dateLine;
-using quarn::engine::PathParts;
-using quarn::engine::splitPath;
+using quarn::run::dateLine;
+using quarn::run::PathParts;
+using quarn::run::splitPath;
 
 TEST(SplitPath, LinuxPathsMapToTheFourParts) {
   const std::string cwd = std::filesystem::current_path().string();

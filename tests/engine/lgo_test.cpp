@@ -38,7 +38,7 @@ class LgoLibrary : public ::testing::Test {
 
 TEST_F(LgoLibrary, ExportsOnlyTheEntryPoint) {
   // Internal symbols stay hidden: a front end sees LGO and nothing of ours.
-  EXPECT_EQ(dlsym(handle_, "_ZN5quarn6engine9finishRunERNS0_10RunContextE"), nullptr);
+  EXPECT_EQ(dlsym(handle_, "_ZN5quarn3run9finishRunERNS_6engine10RunContextE"), nullptr);
 }
 
 TEST_F(LgoLibrary, WrongInterfaceVersionTouchesNoFile) {

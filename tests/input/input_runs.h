@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run.h"
+#include "run/run.h"
 #include "engine/run_context.h"
 
 namespace quarn::input::testing {
@@ -74,7 +74,7 @@ inline RunOutcome runInput(const std::string& inputText) {
   writeFile(files.inputPath, inputText);
   RunOutcome outcome;
   outcome.ctx = engine::makeRunContext();
-  outcome.code = engine::runWithFiles(*outcome.ctx, files);
+  outcome.code = run::runWithFiles(*outcome.ctx, files);
   outcome.report = readFile(files.reportPath);
   outcome.plot = readFile(files.plotPath);
   outcome.messages = readFile(files.messagePath);

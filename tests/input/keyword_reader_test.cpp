@@ -228,7 +228,7 @@ TEST(AxialThrusts, TakeTheirSourcesFromTheLoadsInInputOrder) {
 
   // A count beyond its table is a defect of the reader that set it.
   model.loads.numberOfLrfdLoads = kMaxLrfdLoads + 1;
-  EXPECT_THROW(axialThrustSources(model), std::logic_error);
+  EXPECT_THROW(axialThrustSources(model), engine::InvariantBroken);
 }
 
 // The keyword loop builds the list after END, unless interaction diagrams

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run.h"
+#include "run/run.h"
 #include "engine/scratch_dir.h"
 
 namespace quarn::soil {
@@ -61,7 +61,7 @@ TEST(ElasticSubgradeRun, LinearSpringsConvergeAtTheSixthIterationOnTheClosedForm
   files.plotPath = dir / "case.plt";
   files.messagePath = dir / "case.msg";
   auto ctx = engine::makeRunContext();
-  const int code = engine::runWithFiles(*ctx, files);
+  const int code = run::runWithFiles(*ctx, files);
   const std::string report = dir.read("case.rpt");
   const std::string messages = dir.read("case.msg");
   ASSERT_EQ(code, 0) << report;

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/run.h"
+#include "run/run.h"
 #include "engine/run_context.h"
 #include "engine/scratch_dir.h"
 
@@ -52,7 +52,7 @@ TEST(SandRun, ElasticPipePileEndsNormally) {
     files.plotPath = dir / "pile.plt";
     files.messagePath = dir / "pile.msg";
     auto ctx = engine::makeRunContext();
-    EXPECT_EQ(engine::runWithFiles(*ctx, files), 0);
+    EXPECT_EQ(run::runWithFiles(*ctx, files), 0);
 
     const std::string report = dir.read("pile.rpt");
     const std::string messages = dir.read("pile.msg");

@@ -1,20 +1,23 @@
-#include "engine/run.h"
+#include "run/run.h"
 
 #include <exception>
 #include <functional>
 #include <new>
 
-#include "engine/header.h"
+#include "run/header.h"
 #include "engine/messages.h"
-#include "engine/run_files.h"
+#include "run/finish_run.h"
+#include "run/run_files.h"
 #include "analysis/load_cases.h"
 #include "analysis/pile_model.h"
 #include "input/keyword_reader.h"
-#include "report/plot_records.h"
+#include "output/plot_records.h"
 #include "report/summary.h"
 #include "section/section_driver.h"
 
-namespace quarn::engine {
+namespace quarn::run {
+
+using namespace engine;  // the run sequence drives the engine's model, channels and stops
 
 namespace {
 
@@ -30,7 +33,7 @@ void readInput(RunContext& ctx) {
 
 // Bending stiffness only: the section analysis is the whole run.
 void analyseSectionsOnly(RunContext& ctx) {
-  report::writePlotLine2(ctx.plot, ctx.model.pile.numberOfSections);
+  output::writePlotLine2(ctx.plot, ctx.model.pile.numberOfSections);
   section::Analyze_Pile_Sections(ctx, true);
 }
 
@@ -40,7 +43,7 @@ void preparePileModel(RunContext& ctx) {
   Soil& soil = model.soil;
   if (soil.numberOfLayers >= 1) soil.layers[1].top = model.pile.groundSurfaceDepth;
   for (int j = 2; j <= soil.numberOfLayers; ++j) soil.layers[j].top = soil.layers[j - 1].bottom;
-  report::writePlotLine2(ctx.plot, model.pile.numberOfSections);
+  output::writePlotLine2(ctx.plot, model.pile.numberOfSections);
   analysis::placeNodes(model);
 }
 
@@ -59,7 +62,7 @@ void analyse(RunContext& ctx) {
   writeReportHeader(ctx);
   writeFileBlock(ctx);
   writeDateAndTime(ctx);
-  report::writePlotLine1(ctx.plot, model.options.ICOM, model.options.IUNITS, model.options.KYL,
+  output::writePlotLine1(ctx.plot, model.options.ICOM, model.options.IUNITS, model.options.KYL,
                          model.options.computeKmatrix);
   convertUsCustomary(model);
   if (model.options.ICOM == kAnalysisEiOnly) {
@@ -84,6 +87,8 @@ int guarded(RunContext& ctx, const std::function<void()>& steps) noexcept {
       steps();
     } catch (const RunStopped&) {
       // The error code is in the model; the run is finished below.
+    } catch (const InvariantBroken& broken) {
+      stopOnInternalFailure(ctx, broken.what);
     } catch (const std::exception& failure) {
       stopOnInternalFailure(ctx, failure.what());
     } catch (...) {
@@ -120,4 +125,4 @@ int runWithFiles(RunContext& ctx, const RunFiles& files) noexcept {
   });
 }
 
-}  // namespace quarn::engine
+}  // namespace quarn::run

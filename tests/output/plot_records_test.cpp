@@ -3,7 +3,8 @@
 // comment columns are worked out from the record layouts by hand (I5 = 5
 // columns, ES15.7 = 15 columns, nX, Tn) and the comment texts are the
 // system's own.
-#include "report/plot_records.h"
+#include "engine/messages.h"
+#include "output/plot_records.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 #include "engine/channel.h"
 #include "engine/model_options.h"
 
-namespace quarn::report {
+namespace quarn::output {
 namespace {
 
 struct Case {
@@ -170,8 +171,8 @@ TEST(PlotRecords, CriteriaWithoutCurvesHaveNoCurveRecords) {
   engine::Channel plot;
   plot.captureInMemory();
   for (int code : {0, 17, 18, 21}) {
-    EXPECT_THROW(writePlotLine7(plot, 1.0, 17, code, kUnitsSi, 1), std::invalid_argument);
-    EXPECT_THROW(writePlotLine8(plot, 1.0, 1.0, 1, code, kUnitsSi, false), std::invalid_argument);
+    EXPECT_THROW(writePlotLine7(plot, 1.0, 17, code, kUnitsSi, 1), engine::InvariantBroken);
+    EXPECT_THROW(writePlotLine8(plot, 1.0, 1.0, 1, code, kUnitsSi, false), engine::InvariantBroken);
   }
   EXPECT_EQ(plot.text(), "");
 }
@@ -231,4 +232,4 @@ TEST(PlotRecords, EveryCriterionWithCurvesNamesItselfInBothRecords) {
 }
 
 }  // namespace
-}  // namespace quarn::report
+}  // namespace quarn::output

@@ -1,13 +1,13 @@
-#include "report/format.h"
+#include "engine/messages.h"
+#include "output/format.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
 
-namespace quarn::report {
+namespace quarn::output {
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr int kMaxDecimals = 100;
 constexpr int kDigitBuffer = 512;
 
 [[noreturn]] void badFormat(std::string_view format, std::string_view what) {
-  throw std::invalid_argument("format " + std::string(format) + ": " + std::string(what));
+  engine::failInvariant("format " + std::string(format) + ": " + std::string(what));
 }
 
 // ---------------------------------------------------------------------------
@@ -54,7 +54,7 @@ void appendNonFinite(std::string& out, double value, int width) {
 
 void checkRealField(int width, int decimals) {
   if (width <= 0 || width > kMaxWidth || decimals < 0 || decimals > kMaxDecimals) {
-    throw std::invalid_argument("real field width " + std::to_string(width) + " decimals " +
+    engine::failInvariant("real field width " + std::to_string(width) + " decimals " +
                                 std::to_string(decimals) + " out of range");
   }
 }
@@ -113,7 +113,7 @@ void appendScientific(std::string& out, double value, int width, int decimals) {
 // width 0 is the minimal width (I0).
 void appendInteger(std::string& out, long long value, int width, int minDigits) {
   if (width < 0 || width > kMaxWidth || minDigits < 0 || minDigits > kMaxWidth) {
-    throw std::invalid_argument("integer field width " + std::to_string(width) + " digits " +
+    engine::failInvariant("integer field width " + std::to_string(width) + " digits " +
                                 std::to_string(minDigits) + " out of range");
   }
   // Magnitude as unsigned so the most negative value is handled too.
@@ -141,7 +141,7 @@ void appendInteger(std::string& out, long long value, int width, int minDigits) 
 }
 
 void appendLogical(std::string& out, bool value, int width) {
-  if (width <= 0 || width > kMaxWidth) throw std::invalid_argument("logical field width");
+  if (width <= 0 || width > kMaxWidth) engine::failInvariant("logical field width");
   appendPadded(out, value ? "T" : "F", width);
 }
 
@@ -577,7 +577,7 @@ std::string formatScientific(double value, int width, int decimals) {
 }
 
 std::string formatInteger(long long value, int width, int minDigits) {
-  if (width <= 0) throw std::invalid_argument("integer field width must be positive");
+  if (width <= 0) engine::failInvariant("integer field width must be positive");
   std::string out;
   appendInteger(out, value, width, minDigits);
   return out;
@@ -601,4 +601,4 @@ std::string formatText(std::string_view text, int width) {
   return out;
 }
 
-}  // namespace quarn::report
+}  // namespace quarn::output

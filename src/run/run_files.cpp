@@ -1,4 +1,4 @@
-#include "engine/run_files.h"
+#include "run/run_files.h"
 
 #include <array>
 #include <filesystem>
@@ -6,7 +6,9 @@
 
 #include "engine/messages.h"
 
-namespace quarn::engine {
+namespace quarn::run {
+
+using namespace engine;  // the run sequence drives the engine's model, channels and stops
 
 namespace {
 
@@ -137,4 +139,4 @@ PathParts splitPath(std::string_view path) {
   return parts;
 }
 
-}  // namespace quarn::engine
+}  // namespace quarn::run

@@ -1,7 +1,8 @@
 // The fixed-format formatter: every expected field below is worked out by hand
 // from the edit-descriptor rules (width, decimals, rounding of the exact binary
 // value with ties to even, asterisks on overflow).
-#include "report/format.h"
+#include "engine/messages.h"
+#include "output/format.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 
 #include "engine/channel.h"
 
-namespace quarn::report {
+namespace quarn::output {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -178,7 +179,7 @@ TEST(Formatter, RejectsMalformedFormatsAndMismatchedValues) {
       {"(T0, I2)", {1}},          // columns count from 1
   };
   for (const Case& c : cases) {
-    EXPECT_THROW(formatValues(c.format, c.values), std::invalid_argument) << c.format;
+    EXPECT_THROW(formatValues(c.format, c.values), engine::InvariantBroken) << c.format;
   }
 }
 
@@ -229,4 +230,4 @@ TEST(Formatter, InitializerListWriteLeavesTheLineOpenAfterDollar) {
 }
 
 }  // namespace
-}  // namespace quarn::report
+}  // namespace quarn::output

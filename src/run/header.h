@@ -6,14 +6,14 @@
 
 #include "engine/run_context.h"
 
-namespace quarn::engine {
+namespace quarn::run {
 
-void writeReportHeader(RunContext& ctx);
+void writeReportHeader(engine::RunContext& ctx);
 // The file list, to the report (channel 6) and the run messages (channel 8).
-void writeFileBlock(RunContext& ctx);
-void writeDateAndTime(RunContext& ctx);
+void writeFileBlock(engine::RunContext& ctx);
+void writeDateAndTime(engine::RunContext& ctx);
 
 // "               Date:  March 5, 2026     Time:   9:07:03"; empty for an invalid month.
 std::string dateLine(const std::tm& time);
 
-}  // namespace quarn::engine
+}  // namespace quarn::run

@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "engine/messages.h"
-#include "engine/run.h"
+#include "run/run.h"
 
 extern "C" QUARN_EXPORT int32_t QUARN_CALL LGO(int32_t version) {
   using namespace quarn::engine;
+  using namespace quarn::run;
   static std::unique_ptr<RunContext> instance;
   try {
     if (!instance) instance = makeRunContext();

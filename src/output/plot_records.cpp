@@ -1,14 +1,14 @@
-#include "report/plot_records.h"
+#include "output/plot_records.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "engine/messages.h"
 #include "engine/model_options.h"
-#include "report/format.h"
+#include "output/format.h"
 
-namespace quarn::report {
+namespace quarn::output {
 
 namespace {
 
@@ -37,7 +37,7 @@ std::string_view line3Text(PlotSectionKind kind, ThrustSource source) {
     case PlotSectionKind::kUserDefinedEI:
       return "Line 3 : Total number of axial thrusts for input M-EI section";
   }
-  throw std::invalid_argument("unknown section kind");
+  engine::failInvariant("unknown section kind");
 }
 
 // Texts by section kind: US customary units, then SI and general units.
@@ -70,7 +70,7 @@ UnitTexts line4Texts(PlotSectionKind kind) {
           "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m) "
           "for input M-EI pile"};
   }
-  throw std::invalid_argument("unknown section kind");
+  engine::failInvariant("unknown section kind");
 }
 
 UnitTexts line5Texts(PlotSectionKind kind) {
@@ -88,7 +88,7 @@ UnitTexts line5Texts(PlotSectionKind kind) {
       return {"Line 5 : Moment, EI, Curvature for Sect#=",
               "Line 5 : Moment, EI, Curvature for Sect#="};
   }
-  throw std::invalid_argument("unknown section kind");
+  engine::failInvariant("unknown section kind");
 }
 
 // ----- p-y curve records (Lines 7 and 8)
@@ -180,7 +180,7 @@ const PyCurvePlotTexts& pyCurvePlotTexts(int criterionCode) {
   for (const PyCurvePlotTexts& texts : kPyCurvePlotTexts) {
     if (texts.criterionCode == criterionCode) return texts;
   }
-  throw std::invalid_argument("no p-y curve plot records for criterion code " +
+  engine::failInvariant("no p-y curve plot records for criterion code " +
                               std::to_string(criterionCode));
 }
 
@@ -310,4 +310,4 @@ void writePlotLine14(engine::Channel& plot, double shearLoad, double momentLoad,
         {shearLoad, momentLoad, k22, k23, k32, k33, headDeflection, headRotation});
 }
 
-}  // namespace quarn::report
+}  // namespace quarn::output

@@ -6,7 +6,7 @@
 
 #include "engine/channel.h"
 
-namespace quarn::report {
+namespace quarn::output {
 
 // Kind of a pile section, for the moment-curvature records (Lines 3 to 5).
 enum class PlotSectionKind {
@@ -89,4 +89,4 @@ void writePlotLine14(engine::Channel& plot, double shearLoad, double momentLoad,
                      double k23, double k32, double k33, double headDeflection,
                      double headRotation);
 
-}  // namespace quarn::report
+}  // namespace quarn::output

@@ -1,12 +1,12 @@
-#include "report/report_writers.h"
+#include "output/report_writers.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
+#include "engine/messages.h"
 #include "engine/single_precision.h"
 
-namespace quarn::report {
+namespace quarn::output {
 
 namespace {
 
@@ -28,7 +28,7 @@ constexpr int kMaxIntegerWidth = 16;
 
 void Write_Report_Number(engine::Channel& report, double v, int w) {
   if (w < kMinNumberWidth || w > kMaxNumberWidth) {
-    throw std::invalid_argument("Write_Report_Number width " + std::to_string(w));
+    engine::failInvariant("Write_Report_Number width " + std::to_string(w));
   }
   // Values below 1.0E-12 are noise of the arithmetic and print as zero.
   if (std::fabs(v) < sp(1.0e-12f)) v = 0.0;
@@ -122,4 +122,4 @@ void writeLabelledNumber(engine::Channel& report, std::string_view label, double
   }
 }
 
-}  // namespace quarn::report
+}  // namespace quarn::output

@@ -7,22 +7,22 @@
 
 #include "engine/run_context.h"
 
-namespace quarn::engine {
+namespace quarn::run {
 
 // Reads the four paths from NAMES.DAT in the current working directory into
 // the model. Runtime errors 2 to 6 and 17 stop the run.
-void readNamesFile(RunContext& ctx, const std::string& namesPath = "NAMES.DAT");
+void readNamesFile(engine::RunContext& ctx, const std::string& namesPath = "NAMES.DAT");
 
 // Checks that no path is empty (runtime error 17).
-void checkRunFileNames(RunContext& ctx);
+void checkRunFileNames(engine::RunContext& ctx);
 
 // Opens channels 5, 6, 7 and 8 and checks that the input is not empty (input
 // error 25). An input file that cannot be read stops with runtime error 7, an
 // output file that cannot be created with runtime error 8.
-void openRunFiles(RunContext& ctx);
+void openRunFiles(engine::RunContext& ctx);
 
 // Closes channels 5, 6, 7 and 8; a channel never opened is left alone.
-void closeRunFiles(RunContext& ctx);
+void closeRunFiles(engine::RunContext& ctx);
 
 // A path as the file list of the report shows it. On Linux the drive is
 // blank and the directory is that of the absolute path with a trailing slash.
@@ -37,4 +37,4 @@ PathParts splitPath(std::string_view path);
 // A path field as read: cut after 256 characters, trailing blanks dropped.
 std::string pathField(std::string_view line);
 
-}  // namespace quarn::engine
+}  // namespace quarn::run

@@ -1,9 +1,9 @@
-#include "analysis/pile_properties.h"
+#include "engine/messages.h"
+#include "engine/pile_properties.h"
 
 #include <algorithm>
-#include <stdexcept>
 
-namespace quarn::analysis {
+namespace quarn::engine {
 
 namespace {
 
@@ -18,7 +18,7 @@ PileProperties Compute_Pile_Properties(const Pile& pile, double x) {
   const auto& st = pile.stations;
   if (last < 1) return {};
   if (last > 2 * kMaxSections)
-    throw std::out_of_range("more property stations than sections allow");
+    engine::failInvariant("more property stations than sections allow");
   if (last == 1) return propertiesAt(st[1]);
 
   int k = 2;
@@ -44,7 +44,7 @@ double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double
   const int m = profile.points;
   if (m <= 0) return 0.0;
   if (m >= static_cast<int>(profile.depth.size()) || m >= static_cast<int>(profile.load.size())) {
-    throw std::out_of_range("distributed load profile holds more points than its table");
+    engine::failInvariant("distributed load profile holds more points than its table");
   }
   const auto& xd = profile.depth;
   const auto& wd = profile.load;
@@ -84,4 +84,4 @@ double fn_DistributedLoad(const AnalysisModel& model, double x) {
   return fn_DistributedLoad(profile, x, model.pileModel.h, model.pileModel.length);
 }
 
-}  // namespace quarn::analysis
+}  // namespace quarn::engine

@@ -50,7 +50,7 @@
 // still written up to the next data descriptor or the end of the format.
 //
 // A malformed format, or a value whose kind does not suit its descriptor (text
-// for I, a real for I), is a programming error and throws std::invalid_argument.
+// for I, a real for I), is a programming error: a broken invariant (runtime error 39).
 // Integer values are accepted by F and ES.
 #pragma once
 
@@ -62,7 +62,7 @@
 
 #include "engine/channel.h"
 
-namespace quarn::report {
+namespace quarn::output {
 
 // One value of a formatted write: an integer, a real, a logical or text. Text
 // is held by reference; it must outlive the write (a temporary in the call is
@@ -115,4 +115,4 @@ std::string formatMinimalInteger(long long value);                         // I0
 std::string formatLogical(bool value, int width);                          // Lw
 std::string formatText(std::string_view text, int width);                  // Aw
 
-}  // namespace quarn::report
+}  // namespace quarn::output

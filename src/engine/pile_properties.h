@@ -8,7 +8,7 @@
 
 #include "engine/model.h"
 
-namespace quarn::analysis {
+namespace quarn::engine {
 
 // Width, second dimension, moment of inertia, area and bending stiffness at
 // one distance from the pile head (`PileProperties`).
@@ -46,4 +46,4 @@ double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double
 // The same for the distributed load of the LOADING input on the current grid.
 double fn_DistributedLoad(const AnalysisModel& model, double x);
 
-}  // namespace quarn::analysis
+}  // namespace quarn::engine

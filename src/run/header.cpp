@@ -1,12 +1,14 @@
-#include "engine/header.h"
+#include "run/header.h"
 
 #include <array>
 #include <cstdio>
 #include <string_view>
 
-#include "engine/run_files.h"
+#include "run/run_files.h"
 
-namespace quarn::engine {
+namespace quarn::run {
+
+using namespace engine;  // the run sequence drives the engine's model, channels and stops
 
 namespace {
 
@@ -90,4 +92,4 @@ void writeDateAndTime(RunContext& ctx) {
   if (!date.empty()) ctx.report.line(date);
 }
 
-}  // namespace quarn::engine
+}  // namespace quarn::run

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "engine/channel.h"
-#include "report/format.h"
+#include "output/format.h"
 
-namespace quarn::report {
+namespace quarn::output {
 
 // Criterion display names by criterion code, each held in 34 characters.
 inline constexpr int kCriterionNameWidth = 34;
@@ -76,4 +76,4 @@ void writeLabelledValue(engine::Channel& report, std::string_view label,
 void writeLabelledNumber(engine::Channel& report, std::string_view label, double value, int w,
                          std::string_view unit = {});
 
-}  // namespace quarn::report
+}  // namespace quarn::output

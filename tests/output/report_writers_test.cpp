@@ -2,7 +2,8 @@
 // writes a blank and a field of w - 1 columns whose layout follows the
 // magnitude, with thresholds held in single precision (for w = 12: T1 = 1.0E9,
 // T2 = 0.001f = 0.0010000000474974513, T3 = 1.0E-5f = 9.99999974737875E-06).
-#include "report/report_writers.h"
+#include "engine/messages.h"
+#include "output/report_writers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 #include "engine/channel.h"
 #include "engine/single_precision.h"
 
-namespace quarn::report {
+namespace quarn::output {
 namespace {
 
 // Runs a writer that leaves its line open and returns that line.
@@ -97,8 +98,8 @@ TEST(WriteReportNumber, ChoosesTheLayoutByMagnitude) {
 TEST(WriteReportNumber, RejectsWidthsWithoutALayout) {
   engine::Channel channel;
   channel.captureInMemory();
-  EXPECT_THROW(Write_Report_Number(channel, 1.0, 7), std::invalid_argument);
-  EXPECT_THROW(Write_Report_Number(channel, 1.0, 31), std::invalid_argument);
+  EXPECT_THROW(Write_Report_Number(channel, 1.0, 7), engine::InvariantBroken);
+  EXPECT_THROW(Write_Report_Number(channel, 1.0, 31), engine::InvariantBroken);
 }
 
 TEST(WriteReportInteger, UsesWidthTenWhenTheWidthIsOutOfRangeAndWritesItBack) {
@@ -208,4 +209,4 @@ TEST(SinglePrecision, ConstantsKeepTheirFloatValue) {
 }
 
 }  // namespace
-}  // namespace quarn::report
+}  // namespace quarn::output
