@@ -27,7 +27,7 @@ std::unique_ptr<engine::RunContext> drilledShaft() {
   Pile& pile = ctx->model.pile;
   pile.numberOfSections = 1;
   PileSection& s = pile.sections[1];
-  s.type = kSectionDrilledShaft;
+  s.type = SectionType::DrilledShaft;
   s.diameter = 36.0;
   s.concrete.compressiveStrength = 4000.0;
   ReinforcementData& r = s.rebar;

@@ -21,7 +21,7 @@ std::unique_ptr<engine::RunContext> makeLongPile(int loadType) {
   model.options.numberOfIncrements = kMaxIncrements;
   model.pile.length = 1200.0;
   model.pile.numberOfSections = 1;
-  model.pile.sections[1].type = kSectionElastic;
+  model.pile.sections[1].type = SectionType::Elastic;
   model.pile.sections[1].bottomDepth = 1200.0;
   model.pile.numberOfStations = 2;
   model.pile.stations[1] = {0.0, 24.0, 24.0, 5000.0, 29.0e6, 40.0};

@@ -349,10 +349,10 @@ void checkAnalysisSupported(RunContext& ctx) {
   if (options.useLrfd) stopOnUnsupported(ctx, "The LRFD analysis of load combinations");
   if (options.computeKmatrix) stopOnUnsupported(ctx, "The pile-head stiffness matrix");
   for (int j = 1; j <= model.pile.numberOfSections; ++j) {
-    const int type = model.pile.sections[j].type;
-    if (type == kSectionMicropile) {
+    const SectionType type = model.pile.sections[j].type;
+    if (type == SectionType::Micropile) {
       stopOnUnsupported(ctx, "The nonlinear bending stiffness of pile section " + std::to_string(j) +
-                                 " (section type " + std::to_string(type) + ")");
+                                 " (section type " + std::to_string(sectionTypeCode(type)) + ")");
     }
   }
   for (int j = 1; j <= model.soil.numberOfLayers; ++j) {

@@ -122,7 +122,7 @@ double combinedStress(const AnalysisModel& model, const PileNode& node) {
   if (props.I == 0.0 || props.A == 0.0) return 0.0;
   const PileSection& section = model.pile.sections[node.section];
   const bool givenStiffness =
-      section.type == kSectionElastic || section.type == kSectionElasticPlastic;
+      section.type == SectionType::Elastic || section.type == SectionType::ElasticPlastic;
   const double fibre = givenStiffness && section.elastic.shape == kShapeEmbeddedPole
                            ? props.D2 / 2.0
                            : props.D / 2.0;

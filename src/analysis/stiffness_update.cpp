@@ -154,17 +154,17 @@ void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt) {
   for (int k = 1; k <= pm.N; ++k) {
     PileNode& node = pm.node[static_cast<std::size_t>(k)];
     const int s = sectionOfNode(pile, node.x);
-    const int type = pile.sections[static_cast<std::size_t>(s)].type;
-    if (type == kSectionElastic) continue;
+    const SectionType type = pile.sections[static_cast<std::size_t>(s)].type;
+    if (type == SectionType::Elastic) continue;
     tables.b_BeyondTable[static_cast<std::size_t>(k)] = false;
     Compute_Node_Response(model, k);
     if (us) node.momentCopy /= kPoundsPerKip;
-    if (type == kSectionElasticPlastic) {
+    if (type == SectionType::ElasticPlastic) {
       updateElasticPlasticNode(model, k, s, a, node.momentCopy);
       continue;
     }
     const int sectionIndex =
-        type == kSectionUserEi ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
+        type == SectionType::UserEi ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
                                : a;
     node.EI = stiffnessFromTables(model, k, s, sectionIndex, Qt);
   }
@@ -173,7 +173,7 @@ void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt) {
   // such a section does.
   if (pm.N >= 3 &&
       pile.sections[static_cast<std::size_t>(sectionOfNode(pile, pm.node[3].x))].type !=
-          kSectionElastic) {
+          SectionType::Elastic) {
     pm.node[3].EI = pm.node[2].EI;
   }
 }

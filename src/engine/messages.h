@@ -31,7 +31,7 @@ inline constexpr int kRuntimeErrorBase = 200;
 inline constexpr int kSoilLookupInternalError = 999;
 inline constexpr int kSeveralWarnings = -300;
 
-// Runtime errors of our own choosing (numbers unused by the register).
+// Runtime errors of this engine's own, numbered where no other runtime error is.
 inline constexpr int kRuntimeInputNotReadable = 7;   // the input data file cannot be opened
 inline constexpr int kRuntimeOutputNotWritable = 8;  // an output file cannot be created or written
 inline constexpr int kRuntimeInternalFailure = 39;   // out of memory or a broken invariant

@@ -104,7 +104,7 @@ double concreteModulus(double compressiveStrength, int units) {
 }
 
 SectionProperties sectionProperties(const PileSection& s, int units, bool atBottom) {
-  if (s.type == kSectionElastic || s.type == kSectionElasticPlastic) {
+  if (s.type == SectionType::Elastic || s.type == SectionType::ElasticPlastic) {
     return elasticProperties(s.elastic, atBottom);
   }
   SectionProperties p;
@@ -113,30 +113,30 @@ SectionProperties sectionProperties(const PileSection& s, int units, bool atBott
   p.modulus = concreteModulus(s.concrete.compressiveStrength, units);
   AreaAndInertia gross;
   switch (s.type) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       p.width2 = s.sectionDepth;
       gross = {s.diameter * s.sectionDepth, s.diameter * std::pow(s.sectionDepth, 3) / 12.0};
       break;
-    case kSectionSteelPipe:
+    case SectionType::SteelPipe:
       p.modulus = s.steelModulus;
       gross = minus(circle(s.diameter), circle(s.diameter - 2.0 * s.wallThickness));
       break;
-    case kSectionHollowCircularPrestressed:
+    case SectionType::HollowCircularPrestressed:
       gross = minus(circle(s.diameter), circle(s.voidDiameter));
       break;
-    case kSectionSquarePrestressed:
+    case SectionType::SquarePrestressed:
       gross = chamferedSquare(s.diameter, s.chamfer);
       break;
-    case kSectionHollowSquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       gross = minus(chamferedSquare(s.diameter, s.chamfer), circle(s.voidDiameter));
       break;
-    case kSectionOctagonalPrestressed:
+    case SectionType::OctagonalPrestressed:
       gross = octagon(s.diameter);
       break;
-    case kSectionHollowOctagonalPrestressed:
+    case SectionType::HollowOctagonalPrestressed:
       gross = minus(octagon(s.diameter), circle(s.voidDiameter));
       break;
-    case kSectionUserEi:
+    case SectionType::UserEi:
       // The first stiffness entered stands for the uncracked section.
       gross = circle(s.diameter);
       p.modulus = 0.0;

@@ -40,7 +40,8 @@ void readConcreteCurve(RunContext& ctx, int sectionNumber, ConcreteData& concret
     readList(ctx, {&lineNumber, &concrete.curveStrain[j], &concrete.curveStress[j]});
     if (lineNumber != j) {
       ctx.report.endLine();
-      ctx.report.line("INPUT ERROR - Sequence error encountered when reading concrete stress-strain curve");
+      ctx.report.line(
+          "INPUT ERROR - Sequence error encountered when reading concrete stress-strain curve");
       ctx.report.endLine();
       ctx.report.line("Expecting line no. " + std::to_string(j) + " but line no. " +
                       std::to_string(lineNumber) + " was read");
@@ -318,17 +319,6 @@ void readUserEi(RunContext& ctx, int sectionNumber, PileSection& section) {
 
 // ----------------------------------------------------------------- section
 
-bool hasConcrete(int type) {
-  return (type >= kSectionRectangularConcrete && type <= kSectionCasedShaftWithCore) ||
-         (type >= kSectionCircularPrestressed && type <= kSectionHollowOctagonalPrestressed);
-}
-bool hasBars(int type) {
-  return type >= kSectionRectangularConcrete && type <= kSectionCasedShaftWithCore;
-}
-bool hasStrands(int type) {
-  return type >= kSectionCircularPrestressed && type <= kSectionHollowOctagonalPrestressed;
-}
-
 // The dimension lines after the type code, one value per line.
 void readDimensions(RunContext& ctx, int sectionNumber, PileSection& s) {
   const AnalysisModel& model = ctx.model;
@@ -339,23 +329,23 @@ void readDimensions(RunContext& ctx, int sectionNumber, PileSection& s) {
   };
   readValue(ctx, s.length);
   switch (s.type) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       dimension(s.diameter);  // the width, also the width used for p-y curves
       dimension(s.sectionDepth);
       break;
-    case kSectionDrilledShaft:
-    case kSectionCircularPrestressed:
-    case kSectionOctagonalPrestressed:
+    case SectionType::DrilledShaft:
+    case SectionType::CircularPrestressed:
+    case SectionType::OctagonalPrestressed:
       dimension(s.diameter);
       break;
-    case kSectionCasedShaft:
-    case kSectionSteelPipe:
+    case SectionType::CasedShaft:
+    case SectionType::SteelPipe:
       dimension(s.diameter);
       dimension(s.wallThickness);
       readValue(ctx, s.steelYieldStress);
       readValue(ctx, s.steelModulus);
       break;
-    case kSectionCasedShaftWithCore:
+    case SectionType::CasedShaftWithCore:
       dimension(s.diameter);
       dimension(s.wallThickness);
       readValue(ctx, s.steelYieldStress);
@@ -365,27 +355,27 @@ void readDimensions(RunContext& ctx, int sectionNumber, PileSection& s) {
       readValue(ctx, s.coreYieldStress);
       readValue(ctx, s.coreModulus);
       break;
-    case kSectionHollowCircularPrestressed:
-    case kSectionHollowOctagonalPrestressed:
+    case SectionType::HollowCircularPrestressed:
+    case SectionType::HollowOctagonalPrestressed:
       dimension(s.diameter);
       dimension(s.voidDiameter);
       break;
-    case kSectionSquarePrestressed:
+    case SectionType::SquarePrestressed:
       dimension(s.diameter);
       dimension(s.chamfer);
       break;
-    case kSectionHollowSquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       dimension(s.diameter);
       dimension(s.voidDiameter);
       dimension(s.chamfer);
       break;
-    case kSectionElastic:
-    case kSectionElasticPlastic:
-      readElastic(ctx, s.elastic, s.type == kSectionElasticPlastic);
-      s.diameter = s.elastic.shape == kShapeEmbeddedPole ? s.elastic.holeDiameter
-                                                         : s.elastic.widthTop;
+    case SectionType::Elastic:
+    case SectionType::ElasticPlastic:
+      readElastic(ctx, s.elastic, s.type == SectionType::ElasticPlastic);
+      s.diameter =
+          s.elastic.shape == kShapeEmbeddedPole ? s.elastic.holeDiameter : s.elastic.widthTop;
       break;
-    case kSectionUserEi:
+    case SectionType::UserEi:
       dimension(s.diameter);
       readUserEi(ctx, sectionNumber, s);
       break;
@@ -408,25 +398,26 @@ void readSection(RunContext& ctx, int sectionNumber, PileSection& section, doubl
 
   int typeCode = 0;
   readValue(ctx, typeCode);
-  if (typeCode == -kSectionCasedShaftWithCore) {
-    section.type = kSectionCasedShaftWithCore;
+  if (typeCode == -sectionTypeCode(SectionType::CasedShaftWithCore)) {
+    section.type = SectionType::CasedShaftWithCore;
     section.coreFilled = false;
-  } else if (typeCode >= kSectionRectangularConcrete && typeCode <= kSectionMicropile) {
-    section.type = typeCode;
-    section.coreFilled = typeCode == kSectionCasedShaftWithCore;
+  } else if (isSectionTypeCode(typeCode)) {
+    section.type = static_cast<SectionType>(typeCode);
+    section.coreFilled = section.type == SectionType::CasedShaftWithCore;
   } else {
     stopOnReaderError(ctx, ReaderError::kSectionType, sectionNumber, typeCode);
   }
 
   readDimensions(ctx, sectionNumber, section);
-  if (section.type == kSectionMicropile) {
+  if (section.type == SectionType::Micropile) {
     // Only the length of a micropile section is given: there is nothing to
     // compute its bending stiffness or its width from.
     stopOnReaderError(ctx, ReaderError::kMicropile, sectionNumber, typeCode);
   }
-  if (hasConcrete(section.type)) readConcrete(ctx, sectionNumber, section.concrete);
-  if (hasBars(section.type)) readBars(ctx, sectionNumber, section.rebar);
-  if (hasStrands(section.type)) readStrands(ctx, sectionNumber, section.prestress);
+  const SectionTypeInfo& info = sectionTypeInfo(section.type);
+  if (info.concrete) readConcrete(ctx, sectionNumber, section.concrete);
+  if (info.bars) readBars(ctx, sectionNumber, section.rebar);
+  if (info.strands) readStrands(ctx, sectionNumber, section.prestress);
 
   section.topDepth = runningLength;
   runningLength += section.length;

@@ -12,7 +12,7 @@ namespace {
 
 // 10^n in single precision: the positive power by exact float products, a
 // negative one as its correctly rounded reciprocal, as the single-precision
-// integer power of the original arithmetic gives it.
+// integer power of a float gives it (the digits of ES fields depend on it).
 float powerOfTenSingle(int n) {
   float power = 1.0f;
   for (int i = 0; i < std::abs(n); ++i) power *= 10.0f;

@@ -118,8 +118,8 @@ void writeTableRow(engine::Channel& out, const PileNode& node, double y, double 
 void writeStressNote(engine::Channel& out, const Pile& pile) {
   bool allElastic = true;
   for (int j = 1; j <= pile.numberOfSections; ++j) {
-    const int type = pile.sections[j].type;
-    if (type != kSectionElastic && type != kSectionElasticPlastic) allElastic = false;
+    const SectionType type = pile.sections[j].type;
+    if (type != SectionType::Elastic && type != SectionType::ElasticPlastic) allElastic = false;
   }
   if (allElastic) {
     output::write(out, "(/ \"* The above values of total stress are combined axial and bending stress. \" /)",

@@ -195,10 +195,10 @@ void writeSummaryRow(engine::Channel& report, int L, int t, double value1, doubl
   output::write(report, "(F15.8)", {result.headSlope});
 }
 
-std::optional<double> factoredMomentCapacity(int sectionType, double phiM, double plasticMoment,
+std::optional<double> factoredMomentCapacity(SectionType sectionType, double phiM, double plasticMoment,
                                              double nominalMoment, int unitSystem) {
-  if (sectionType == kSectionElastic) return std::nullopt;
-  if (sectionType == kSectionElasticPlastic) return phiM * plasticMoment;
+  if (sectionType == SectionType::Elastic) return std::nullopt;
+  if (sectionType == SectionType::ElasticPlastic) return phiM * plasticMoment;
   const double Mn = unitSystem == kUnitsUsCustomary ? nominalMoment * kKipsToPounds : nominalMoment;
   return phiM * Mn;
 }

@@ -49,7 +49,7 @@ struct LrfdPerformanceRow {
 // plastic moment at the node of the section's maximum moment (in-lbs in US
 // customary units); otherwise phiM x Mn, Mn from the moment-curvature table
 // of the combination's thrust (in-kips in US customary units, so times 1000).
-std::optional<double> factoredMomentCapacity(int sectionType, double phiM, double plasticMoment,
+std::optional<double> factoredMomentCapacity(SectionType sectionType, double phiM, double plasticMoment,
                                              double nominalMoment, int unitSystem);
 
 // The LRFD performance table with its heading and closing line. Every failing

@@ -31,24 +31,24 @@ CapacityAreas capacityAreas(const SectionState& s) {
   CapacityAreas a;
   a.bars = s.capacities.barArea;
   switch (s.sectionType) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       a.gross = m.B * m.H;
       a.concrete = a.gross - a.bars;
       break;
-    case kSectionDrilledShaft:
+    case SectionType::DrilledShaft:
       a.gross = circleArea(m.diameter);
       a.concrete = a.gross - a.bars;
       break;
-    case kSectionCasedShaft:
-    case kSectionCasedShaftWithCore:
-    case kSectionSteelPipe: {
+    case SectionType::CasedShaft:
+    case SectionType::CasedShaftWithCore:
+    case SectionType::SteelPipe: {
       const double D = m.casingDiameter;
       const double inside = circleArea(D - 2.0 * m.casingThickness);
       a.gross = circleArea(D);
       a.casing = a.gross - inside;
-      if (s.sectionType == kSectionSteelPipe) break;
+      if (s.sectionType == SectionType::SteelPipe) break;
       a.concrete = inside - a.bars;
-      if (s.sectionType == kSectionCasedShaftWithCore && m.coreCount >= 1) {
+      if (s.sectionType == SectionType::CasedShaftWithCore && m.coreCount >= 1) {
         const Core& core = m.cores[1];
         const double footprint = circleArea(core.diameter);
         a.coreTube = footprint - circleArea(core.diameter - 2.0 * core.wallThickness);
@@ -64,8 +64,8 @@ CapacityAreas capacityAreas(const SectionState& s) {
   return a;
 }
 
-bool hasReinforcedConcreteCapacity(int type) {
-  return type >= kSectionRectangularConcrete && type <= kSectionCasedShaftWithCore;
+bool hasReinforcedConcreteCapacity(SectionType type) {
+  return type >= SectionType::RectangularConcrete && type <= SectionType::CasedShaftWithCore;
 }
 
 void writeForceLine(engine::Channel& report, std::string_view label, double value,
@@ -79,8 +79,8 @@ void Compute_Axial_Structural_Capacity(engine::Channel& report, SectionState& s,
                                        const SectionUnitLabels& labels) {
   const MaterialState& mat = s.materials;
   AxialCapacities& cap = s.capacities;
-  const int type = s.sectionType;
-  const bool pipe = type == kSectionSteelPipe;
+  const SectionType type = s.sectionType;
+  const bool pipe = type == SectionType::SteelPipe;
   if (!hasReinforcedConcreteCapacity(type) && !pipe) {
     cap.Pcap = kConcreteCrushingFactor * mat.compressiveStrength * s.slices.TotalConcreteArea;
     return;
@@ -106,13 +106,13 @@ void Compute_Tensile_Capacities(engine::Channel& report, SectionState& s,
                                 const SectionUnitLabels& labels) {
   const MaterialState& mat = s.materials;
   AxialCapacities& cap = s.capacities;
-  const int type = s.sectionType;
+  const SectionType type = s.sectionType;
   cap.Pcr = 0.0;
   cap.Tcap = 0.0;
   cap.reportConcrete = ConcreteProperties{};
   const CapacityAreas a = capacityAreas(s);
 
-  if (type == kSectionSteelPipe) {
+  if (type == SectionType::SteelPipe) {
     cap.Tcap = -mat.casingYieldStress * a.casing;
     writeForceLine(report, "Nominal Axial Tensile Capacity  ", cap.Tcap, labels.force);
     report.emptyLines(2);

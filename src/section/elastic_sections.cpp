@@ -199,7 +199,7 @@ void Analyze_Elastic_Section(RunContext& ctx, int index, std::span<const double>
   SectionCurves& curves = model.momentCurvature.section[static_cast<std::size_t>(index)];
   Channel& out = ctx.report;
 
-  if (section.type == kSectionUserEi) {
+  if (section.type == SectionType::UserEi) {
     const int n = std::min(static_cast<int>(section.userEi.size()), kMaxUserEiThrusts);
     bool warned = false;
     for (int e = 1; e <= n; ++e) {
@@ -228,7 +228,7 @@ void Analyze_Elastic_Section(RunContext& ctx, int index, std::span<const double>
   // Types 11 and 12: the properties at the top of the section.
   const ElasticData& e = section.elastic;
   const double EI = e.elasticModulus * e.inertiaTop;
-  const bool plastic = section.type == kSectionElasticPlastic;
+  const bool plastic = section.type == SectionType::ElasticPlastic;
   const int n = static_cast<int>(runThrusts.size());
   curves.thrusts = n;
   curves.table.assign(static_cast<std::size_t>(n + 1), MomentCurvatureTable{});

@@ -336,14 +336,14 @@ struct ApproximateMoment {
   std::string_view formula;
 };
 
-ApproximateMoment approximateMomentFor(int type) {
+ApproximateMoment approximateMomentFor(SectionType type) {
   switch (type) {
-    case kSectionHollowCircularPrestressed:
-    case kSectionHollowOctagonalPrestressed:
+    case SectionType::HollowCircularPrestressed:
+    case SectionType::HollowOctagonalPrestressed:
       return {sp(0.34f), "Mn = 0.34 D As fpu"};
-    case kSectionSquarePrestressed:
+    case SectionType::SquarePrestressed:
       return {sp(0.37f), "Mn = 0.37 D As fpu"};
-    case kSectionHollowSquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       return {sp(0.38f), "Mn = 0.38 D As fpu"};
     default:  // circular and octagonal solid piles
       return {sp(0.32f), "Mn = 0.32 D As fpu"};

@@ -25,12 +25,14 @@ using output::write;
 
 constexpr double kPoundsPerKip = 1000.0;
 
-bool givesStiffnessDirectly(int type) {
-  return type == kSectionElastic || type == kSectionElasticPlastic || type == kSectionUserEi;
+bool givesStiffnessDirectly(SectionType type) {
+  return type == SectionType::Elastic || type == SectionType::ElasticPlastic ||
+         type == SectionType::UserEi;
 }
 
-bool isPrestressedType(int type) {
-  return type >= kSectionCircularPrestressed && type <= kSectionHollowOctagonalPrestressed;
+bool isPrestressedType(SectionType type) {
+  return type >= SectionType::CircularPrestressed &&
+         type <= SectionType::HollowOctagonalPrestressed;
 }
 
 void writeHeading(RunContext& ctx) {
@@ -252,8 +254,8 @@ int runThrustList(const AnalysisModel& model, std::array<double, kMaxAxialThrust
 
 void Analyze_Section(RunContext& ctx, int index, SectionWork& work, bool firstSection) {
   AnalysisModel& model = ctx.model;
-  const int type = model.pile.sections[static_cast<std::size_t>(index)].type;
-  if (type == kSectionMicropile) {
+  const SectionType type = model.pile.sections[static_cast<std::size_t>(index)].type;
+  if (type == SectionType::Micropile) {
     analysis::stopOnUnsupported(
         ctx, "The bending stiffness of the micropile section " + std::to_string(index));
   }

@@ -91,28 +91,28 @@ inline constexpr KindComponents kindComponents(SectionKind kind) {
 
 // The kind that the input section type code analyses; a nonzero chamfer turns
 // a square prestressed pile into a polygon.
-inline constexpr SectionKind sectionKindFor(int sectionType, double chamfer) {
+inline constexpr SectionKind sectionKindFor(SectionType sectionType, double chamfer) {
   switch (sectionType) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       return SectionKind::SquarePile;
-    case kSectionDrilledShaft:
-    case kSectionCircularPrestressed:
+    case SectionType::DrilledShaft:
+    case SectionType::CircularPrestressed:
       return SectionKind::DrilledShaft;
-    case kSectionCasedShaft:
+    case SectionType::CasedShaft:
       return SectionKind::ShaftWithCasing;
-    case kSectionCasedShaftWithCore:
+    case SectionType::CasedShaftWithCore:
       return SectionKind::ShaftWithCasingAndCore;
-    case kSectionSteelPipe:
+    case SectionType::SteelPipe:
       return SectionKind::SteelPipePile;
-    case kSectionHollowCircularPrestressed:
+    case SectionType::HollowCircularPrestressed:
       return SectionKind::ShaftWithPipeInsert;
-    case kSectionSquarePrestressed:
+    case SectionType::SquarePrestressed:
       return chamfer != 0.0 ? SectionKind::NoncircularShaft : SectionKind::SquarePile;
-    case kSectionHollowSquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       return chamfer != 0.0 ? SectionKind::CompositeShaft : SectionKind::SquarePileWithCore;
-    case kSectionOctagonalPrestressed:
+    case SectionType::OctagonalPrestressed:
       return SectionKind::NoncircularShaft;
-    case kSectionHollowOctagonalPrestressed:
+    case SectionType::HollowOctagonalPrestressed:
       return SectionKind::CompositeShaft;
     default:
       return SectionKind::NotSliced;

@@ -150,7 +150,7 @@ void casedShaft(RunContext& ctx, const SectionState& s, const SectionUnitLabels&
   const SliceModel& m = s.slices;
   const MaterialState& mat = s.materials;
   const PileSection& in = inputOf(ctx, s);
-  const bool withCore = s.sectionType == kSectionCasedShaftWithCore && m.coreCount >= 1;
+  const bool withCore = s.sectionType == SectionType::CasedShaftWithCore && m.coreCount >= 1;
   const Core& core = m.cores[1];
   if (withCore) {
     title(out, core.b_FillCoreWithConcrete
@@ -278,31 +278,31 @@ void prestressedPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
   const PileSection& in = inputOf(ctx, s);
   const int units = ctx.model.options.IUNITS;
   switch (s.sectionType) {
-    case kSectionCircularPrestressed:
+    case SectionType::CircularPrestressed:
       title(out, "Dimensions and Properties of Circular Prestressed Pile:");
       sectionLengthLine(ctx, in);
       valueLine(out, "Diameter", in.diameter, l.length);
       break;
-    case kSectionHollowCircularPrestressed:
+    case SectionType::HollowCircularPrestressed:
       title(out, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:");
       sectionLengthLine(ctx, in);
       valueLine(out, "Outside Diameter", in.diameter, l.length);
       valueLine(out, "Inside Diameter", in.voidDiameter, l.length);
       break;
-    case kSectionSquarePrestressed:
+    case SectionType::SquarePrestressed:
       title(out, "Dimensions of Square Prestressed Pile Section:");
       sectionLengthLine(ctx, in);
       valueLine(out, "Pile Width", in.diameter, l.length);
       valueLine(out, "Corner Chamfer", in.chamfer, l.length);
       break;
-    case kSectionHollowSquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       title(out, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:");
       sectionLengthLine(ctx, in);
       valueLine(out, "Pile Width", in.diameter, l.length);
       valueLine(out, "Corner Chamfer", in.chamfer, l.length);
       valueLine(out, "Inside Void Diameter", in.voidDiameter, l.length);
       break;
-    case kSectionOctagonalPrestressed:
+    case SectionType::OctagonalPrestressed:
       title(out, "Dimensions and Properties of Octagonal Prestressed Pile:");
       sectionLengthLine(ctx, in);
       valueLine(out, "Pile Width", in.diameter, l.length);
@@ -379,17 +379,17 @@ const TableUnitTexts& tableUnitTexts(int IUNITS) {
 void writeDimensions(RunContext& ctx, const SectionState& s, const PrestressValues* prestress) {
   const SectionUnitLabels& labels = sectionUnitLabels(ctx.model.options.IUNITS);
   switch (s.sectionType) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       rectangularPile(ctx, s, labels);
       break;
-    case kSectionDrilledShaft:
+    case SectionType::DrilledShaft:
       drilledShaft(ctx, s, labels);
       break;
-    case kSectionCasedShaft:
-    case kSectionCasedShaftWithCore:
+    case SectionType::CasedShaft:
+    case SectionType::CasedShaftWithCore:
       casedShaft(ctx, s, labels);
       break;
-    case kSectionSteelPipe:
+    case SectionType::SteelPipe:
       steelPipe(ctx, s, labels);
       break;
     default:

@@ -52,11 +52,12 @@ void placeOrStop(RunContext& ctx, int index, LayoutResult result) {
   if (result != LayoutResult::kPlaced) stopOnLayout(ctx, index, result);
 }
 
-bool isPrestressed(int type) {
-  return type >= kSectionCircularPrestressed && type <= kSectionHollowOctagonalPrestressed;
+bool isPrestressed(SectionType type) {
+  return type >= SectionType::CircularPrestressed &&
+         type <= SectionType::HollowOctagonalPrestressed;
 }
-bool isReinforced(int type) {
-  return type >= kSectionRectangularConcrete && type <= kSectionCasedShaftWithCore;
+bool isReinforced(SectionType type) {
+  return type >= SectionType::RectangularConcrete && type <= SectionType::CasedShaftWithCore;
 }
 
 // The bar arrangement a section uses: its own, or for "same as section
@@ -123,8 +124,8 @@ void loadStrands(RunContext& ctx, SectionState& s, const PileSection& section) {
 
   s.uniformBars = true;
   s.barCover = p.cover;
-  const bool square =
-      section.type == kSectionSquarePrestressed || section.type == kSectionHollowSquarePrestressed;
+  const bool square = section.type == SectionType::SquarePrestressed ||
+                      section.type == SectionType::HollowSquarePrestressed;
   double strandDiameter = p.strandDiameter;
   // The square perimeter patterns belong to square piles; strands of round
   // and octagonal piles always lie on a circle, which keeps them inside the
@@ -167,36 +168,38 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
   const double D = section.diameter;  // diameter or width; casing or pipe outside diameter
   const double t = section.wallThickness;
   switch (section.type) {
-    case kSectionRectangularConcrete:
+    case SectionType::RectangularConcrete:
       m.B = D;
       m.H = section.sectionDepth;
       break;
-    case kSectionSquarePrestressed:
-    case kSectionHollowSquarePrestressed:
+    case SectionType::SquarePrestressed:
+    case SectionType::HollowSquarePrestressed:
       if (m.kind == SectionKind::SquarePile || m.kind == SectionKind::SquarePileWithCore) {
         m.B = D;
         m.H = D;
       } else {
         buildChamferedSquare(m.SectionPolygon, D, section.chamfer);
       }
-      if (section.type == kSectionHollowSquarePrestressed) addVoidCore(m, section.voidDiameter);
+      if (section.type == SectionType::HollowSquarePrestressed)
+        addVoidCore(m, section.voidDiameter);
       break;
-    case kSectionOctagonalPrestressed:
-    case kSectionHollowOctagonalPrestressed:
+    case SectionType::OctagonalPrestressed:
+    case SectionType::HollowOctagonalPrestressed:
       buildOctagon(m.SectionPolygon, D);
-      if (section.type == kSectionHollowOctagonalPrestressed) addVoidCore(m, section.voidDiameter);
+      if (section.type == SectionType::HollowOctagonalPrestressed)
+        addVoidCore(m, section.voidDiameter);
       break;
-    case kSectionHollowCircularPrestressed:
+    case SectionType::HollowCircularPrestressed:
       m.diameter = D;
       addVoidCore(m, section.voidDiameter);
       break;
-    case kSectionCasedShaftWithCore:
+    case SectionType::CasedShaftWithCore:
       m.coreCount = 1;
       m.cores[1] =
           Core{section.coreDiameter, 0.0, 0.0, section.coreWallThickness, section.coreFilled, 0, 0};
       [[fallthrough]];
-    case kSectionCasedShaft:
-    case kSectionSteelPipe:
+    case SectionType::CasedShaft:
+    case SectionType::SteelPipe:
       m.diameter = D;
       m.casingDiameter = D;
       m.casingThickness = t;
@@ -219,7 +222,7 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
       stressScale;
   mat.ConcreteModel =
       m.kind == SectionKind::SteelPipePile ? kConcreteModelNone : kConcreteModelStandard;
-  mat.CoreConcreteModel = section.type == kSectionCasedShaftWithCore && section.coreFilled
+  mat.CoreConcreteModel = section.type == SectionType::CasedShaftWithCore && section.coreFilled
                               ? kConcreteModelStandard
                               : kConcreteModelNone;
 
@@ -229,9 +232,9 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
     mat.barYieldStress = r.yieldStress * stressScale;
     mat.barModulus = r.elasticModulus * stressScale;
     double layoutDiameter = D;
-    if (section.type == kSectionRectangularConcrete) {
+    if (section.type == SectionType::RectangularConcrete) {
       layoutDiameter = std::min(m.B, m.H);  // a circle of bars inside the rectangle
-    } else if (section.type != kSectionDrilledShaft) {
+    } else if (section.type != SectionType::DrilledShaft) {
       layoutDiameter = D - 2.0 * t;  // inside the casing
     }
     loadBars(ctx, s, r, layoutDiameter);

@@ -55,9 +55,9 @@ struct AxialCapacities {
 };
 
 struct SectionState {
-  int sectionIndex = 0;  // 1-based index of the pile section
-  int sectionType = 0;   // input type code
-  SliceModel slices;     // holds the section kind
+  int sectionIndex = 0;                                        // 1-based index of the pile section
+  SectionType sectionType = SectionType::RectangularConcrete;  // input type code
+  SliceModel slices;                                           // holds the section kind
   MaterialState materials;
   SectionFlags flags;
   SliceStresses stresses;

@@ -34,7 +34,7 @@ inline std::unique_ptr<engine::RunContext> makeElasticPile(const ElasticPile& pi
   model.pile.length = pile.length;
   model.pile.numberOfSections = 1;
   PileSection& section = model.pile.sections[1];
-  section.type = kSectionElastic;
+  section.type = SectionType::Elastic;
   section.elastic.shape = kShapeCircular;
   section.length = pile.length;
   section.topDepth = 0.0;

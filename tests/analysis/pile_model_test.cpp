@@ -54,7 +54,7 @@ std::unique_ptr<engine::RunContext> makeModel(double length, int increments,
     const Section& s = sections[i];
     const int n = static_cast<int>(i) + 1;
     PileSection& record = model.pile.sections[n];
-    record.type = kSectionElastic;
+    record.type = SectionType::Elastic;
     record.elastic.shape = kShapeCircular;
     record.topDepth = s.top;
     record.bottomDepth = s.bottom;

@@ -44,7 +44,7 @@ const std::vector<ExampleCase> kExamples = {
      [](const AnalysisModel& m) {
        EXPECT_EQ(m.options.IUNITS, kUnitsUsCustomary);
        ASSERT_EQ(m.pile.numberOfSections, 2);
-       EXPECT_EQ(m.pile.sections[1].type, kSectionCasedShaft);
+       EXPECT_EQ(m.pile.sections[1].type, SectionType::CasedShaft);
        EXPECT_DOUBLE_EQ(m.pile.sections[1].wallThickness, 0.5);
        EXPECT_EQ(m.pile.sections[2].rebar.numberOfBars, 12);
        EXPECT_DOUBLE_EQ(m.pile.length, 50.0);

@@ -46,7 +46,7 @@ const std::vector<SectionCase> kSectionCases = {
               "200000000", "12", "1", "25", "491", "75", "0"}}),
      [](const AnalysisModel& m) {
        const PileSection& s = m.pile.sections[1];
-       EXPECT_EQ(s.type, kSectionDrilledShaft);
+       EXPECT_EQ(s.type, SectionType::DrilledShaft);
        EXPECT_DOUBLE_EQ(s.length, 15.0);
        EXPECT_DOUBLE_EQ(s.diameter, 0.9);  // 900 mm
        EXPECT_DOUBLE_EQ(s.concrete.compressiveStrength, 28000.0);
@@ -84,7 +84,7 @@ const std::vector<SectionCase> kSectionCases = {
               "1 8 1.0 0.79 -6.0 9.0", "2 9 1.128 1.0 6.0 -9.0"}}),
      [](const AnalysisModel& m) {
        const PileSection& s = m.pile.sections[1];
-       EXPECT_EQ(s.type, kSectionRectangularConcrete);
+       EXPECT_EQ(s.type, SectionType::RectangularConcrete);
        EXPECT_DOUBLE_EQ(s.diameter, 18.0);
        EXPECT_DOUBLE_EQ(s.sectionDepth, 24.0);
        EXPECT_TRUE(s.concrete.tensileStrengthEntered);
@@ -109,7 +109,7 @@ const std::vector<SectionCase> kSectionCases = {
     {"SI steel pipe pile", useSi, {"1", "1", "4", "20.0", "610", "12.7", "248000", "200000000"},
      [](const AnalysisModel& m) {
        const PileSection& s = m.pile.sections[1];
-       EXPECT_EQ(s.type, kSectionSteelPipe);
+       EXPECT_EQ(s.type, SectionType::SteelPipe);
        EXPECT_DOUBLE_EQ(s.diameter, 0.61);
        EXPECT_DOUBLE_EQ(s.wallThickness, 0.0127);
        EXPECT_DOUBLE_EQ(s.steelYieldStress, 248000.0);
@@ -190,7 +190,7 @@ const std::vector<SectionCase> kSectionCases = {
       "271"},
      [](const AnalysisModel& m) {
        const ElasticData& e = m.pile.sections[1].elastic;
-       EXPECT_EQ(m.pile.sections[1].type, kSectionElasticPlastic);
+       EXPECT_EQ(m.pile.sections[1].type, SectionType::ElasticPlastic);
        EXPECT_DOUBLE_EQ(e.plasticMomentTop, 6.0e6);
        EXPECT_DOUBLE_EQ(e.plasticMomentBottom, 6.0e6);
        EXPECT_DOUBLE_EQ(e.widthTop, 10.2);
@@ -325,7 +325,7 @@ TEST(SectionsReader, SignOfTypeThreeSelectsFilledOrVoidCore) {
                               {"No rebar"}}));
     ASSERT_FALSE(r.stopped) << r.report();
     const PileSection& s = r.model().pile.sections[1];
-    EXPECT_EQ(s.type, kSectionCasedShaftWithCore);
+    EXPECT_EQ(s.type, SectionType::CasedShaftWithCore);
     EXPECT_EQ(s.coreFilled, c.filled);
     EXPECT_DOUBLE_EQ(s.coreDiameter, 12.0);
     EXPECT_DOUBLE_EQ(s.coreWallThickness, 0.375);
@@ -355,7 +355,7 @@ TEST(SectionsReader, BarsSameAsSectionAboveReadNoBarValues) {
   EXPECT_DOUBLE_EQ(pile.sections[1].rebar.offset, 0.5);
   EXPECT_TRUE(pile.sections[2].rebar.sameAsSectionAbove);
   EXPECT_EQ(pile.sections[2].rebar.arrangement, kBarsUnspecified);
-  EXPECT_EQ(pile.sections[3].type, kSectionSteelPipe);
+  EXPECT_EQ(pile.sections[3].type, SectionType::SteelPipe);
   EXPECT_DOUBLE_EQ(pile.length, 30.0);
 }
 
@@ -420,7 +420,7 @@ TEST(SectionsReader, NoSectionsReadsOnlyTheCount) {
 TEST(SectionsReader, LaterSectionsReplaceEarlierOnes) {
   const ReaderResult r = runReader(readSections, threePipeSections(), [](AnalysisModel& m) {
     m.pile.numberOfSections = 5;
-    m.pile.sections[4].type = kSectionElastic;
+    m.pile.sections[4].type = SectionType::Elastic;
     m.pile.sections[4].length = 99.0;
   });
   ASSERT_FALSE(r.stopped);

@@ -54,7 +54,7 @@ TEST(NominalMoment, ReinforcedConcreteAgainstTheStressBlock) {
        rectangleStressBlockMoment(18.0, 24.0, 4.0, 60.0, 29000.0, kDoublyReinforced, 300.0), 0.02},
       {"36 in drilled shaft, twelve bars, 200 kips",
        [](AnalysisModel& m) {
-         PileSection& s = addSection(m, kSectionDrilledShaft, 4000.0);
+         PileSection& s = addSection(m, SectionType::DrilledShaft, 4000.0);
          s.diameter = 36.0;
          setCircularBars(s, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
        },
@@ -82,11 +82,11 @@ TEST(NominalMoment, ReinforcedConcreteAgainstTheStressBlock) {
 TEST(NominalMoment, SiUnitsGiveTheSameCurve) {
   constexpr double kKpaPerPsi = 6.894757;
   auto us = makeSectionContext(kUnitsUsCustomary);
-  PileSection& a = addSection(us->model, kSectionDrilledShaft, 4000.0);
+  PileSection& a = addSection(us->model, SectionType::DrilledShaft, 4000.0);
   a.diameter = 36.0;
   setCircularBars(a, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
   auto si = makeSectionContext(kUnitsSi);
-  PileSection& b = addSection(si->model, kSectionDrilledShaft, 4000.0 * kKpaPerPsi);
+  PileSection& b = addSection(si->model, SectionType::DrilledShaft, 4000.0 * kKpaPerPsi);
   b.diameter = 36.0 * 0.0254;
   setCircularBars(b, 60000.0 * kKpaPerPsi, 29.0e6 * kKpaPerPsi, 12, 1, 1.128 * 0.0254,
                   1.0 * 0.0254 * 0.0254, 3.0 * 0.0254);
@@ -151,7 +151,7 @@ TEST(NeutralAxis, FindsTheDepthOfAxialEquilibrium) {
   for (double P : thrusts) {
     SCOPED_TRACE(P);
     auto ctx = makeSectionContext(kUnitsUsCustomary);
-    PileSection& s = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+    PileSection& s = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
     s.diameter = 36.0;
     setCircularBars(s, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
     auto work = preparedSection(*ctx, 1);
@@ -170,7 +170,7 @@ TEST(NeutralAxis, FindsTheDepthOfAxialEquilibrium) {
 
 TEST(NeutralAxis, ANotANumberStopsTheRunWithRuntimeError16) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   s.diameter = 36.0;
   setCircularBars(s, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
   auto work = preparedSection(*ctx, 1);
@@ -241,7 +241,7 @@ TEST(CurveSteps, FourRangesOfIncrementUpTo150Points) {
 // cracking moment of a concrete section), so the stiffness keeps falling.
 TEST(CurveShape, StoredMomentsNeverDropAndStiffnessFalls) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   s.diameter = 36.0;
   setCircularBars(s, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
   auto work = preparedSection(*ctx, 1);
@@ -267,7 +267,7 @@ TEST(CurveShape, StoredMomentsNeverDropAndStiffnessFalls) {
 // curve is cracked from its first point, and the bars carry the thrust.
 TEST(CurveShape, TensionBeyondCrackingTakesTheConcreteTensionAway) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   s.diameter = 36.0;
   setCircularBars(s, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
   auto work = preparedSection(*ctx, 1);

@@ -109,7 +109,7 @@ TEST(UserEiTable, ChecksOfTheInput) {
   }
 }
 
-PileSection& elasticSection(AnalysisModel& model, int type) {
+PileSection& elasticSection(AnalysisModel& model, SectionType type) {
   PileSection& s = addSection(model, type, 0.0);
   s.diameter = 24.0;
   s.elastic.shape = kShapeCircularPipe;
@@ -135,7 +135,7 @@ std::vector<std::string> plotLines(const std::string& text) {
 TEST(ElasticSection, TablesReportAndPlotRecords) {
   struct Case {
     const char* name;
-    int type;
+    SectionType type;
     bool first;
     std::string report;
     std::string line3;
@@ -143,7 +143,7 @@ TEST(ElasticSection, TablesReportAndPlotRecords) {
     std::string line5;
   };
   const Case cases[] = {
-      {"elastic", kSectionElastic, true,
+      {"elastic", SectionType::Elastic, true,
        "Moment-curvature properties were derived from elastic section properties\n\n\n",
        "    2" + std::string(75, ' ') +
            "Line 3 : Total number of axial thrusts for elastic section",
@@ -153,7 +153,7 @@ TEST(ElasticSection, TablesReportAndPlotRecords) {
        "  7.3929700E+08  7.3929700E+07  1.0000000E+01" + std::string(35, ' ') +
            "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=1, "
            "AxLd#=1, CurvPnt#=1"},
-      {"elastic-plastic, not the first section", kSectionElasticPlastic, false,
+      {"elastic-plastic, not the first section", SectionType::ElasticPlastic, false,
        "Moment-curvature properties were derived from elastic-plastic section properties\n\n\n", "",
        "  150" + std::string(10, ' ') + "  5.0000000E+01  1.0000000E+04" + std::string(35, ' ') +
            "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kip) "
@@ -187,7 +187,7 @@ TEST(ElasticSection, TablesReportAndPlotRecords) {
 }
 
 PileSection& userEiSection(AnalysisModel& model, std::vector<UserEiCurve> curves) {
-  PileSection& s = addSection(model, kSectionUserEi, 0.0);
+  PileSection& s = addSection(model, SectionType::UserEi, 0.0);
   s.diameter = 24.0;
   s.userEi = std::move(curves);
   return s;
@@ -195,7 +195,7 @@ PileSection& userEiSection(AnalysisModel& model, std::vector<UserEiCurve> curves
 
 TEST(UserEiSection, ThrustsInAscendingOrderAndTheirOwnPlotRecords) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  elasticSection(ctx->model, kSectionElastic);
+  elasticSection(ctx->model, SectionType::Elastic);
   userEiSection(ctx->model, {userCurve(300000.0, {1.0e6, 2.0e6}, {2.0e10, 1.0e10}),
                              userCurve(-100000.0, {1.0e6, 2.0e6, 3.0e6}, {1.0e10, 5.0e9, 2.0e9})});
   const double thrusts[] = {50.0};

@@ -34,7 +34,7 @@ struct Bar {
 // of 60 ksi steel entered one by one with a nominal diameter of 1 in.
 inline PileSection& rectangularPile(AnalysisModel& model, double B, double H, double fc,
                                     const std::vector<Bar>& bars) {
-  PileSection& s = addSection(model, kSectionRectangularConcrete, fc);
+  PileSection& s = addSection(model, SectionType::RectangularConcrete, fc);
   s.diameter = B;
   s.sectionDepth = H;
   s.rebar.arrangement = kBarsNoncircular;
@@ -49,7 +49,7 @@ inline PileSection& rectangularPile(AnalysisModel& model, double B, double H, do
 
 // A steel pipe pile (type 4): outside diameter D, wall t (in), fy and E in psi.
 inline PileSection& steelPipePile(AnalysisModel& model, double D, double t, double fy, double E) {
-  PileSection& s = addSection(model, kSectionSteelPipe, 0.0);
+  PileSection& s = addSection(model, SectionType::SteelPipe, 0.0);
   s.diameter = D;
   s.wallThickness = t;
   s.steelYieldStress = fy;

@@ -19,7 +19,7 @@ using namespace mctesting;
 // one, type 7 without chamfer), f'c = 6000 psi, twelve 0.5 in PCI 270 strands of 0.153 in2 on a
 // circle with 3 in cover, jacked to 400 kips in all with 20 % loss.
 PileSection& prestressedPile(AnalysisModel& model, int strands = 12,
-                             int type = kSectionCircularPrestressed) {
+                             SectionType type = SectionType::CircularPrestressed) {
   PileSection& s = addSection(model, type, 6000.0);
   s.diameter = 24.0;
   StrandData& p = s.prestress;
@@ -79,7 +79,7 @@ TEST(Prestressing, ASectionWithoutConcreteOrStrandsStops) {
       // A void as wide as the pile leaves the strand areas below zero.
       {"a void as wide as the pile",
        [](PileSection& s) {
-         s.type = kSectionHollowCircularPrestressed;
+         s.type = SectionType::HollowCircularPrestressed;
          s.voidDiameter = 24.0;
        },
        214,
@@ -105,14 +105,15 @@ TEST(Prestressing, ASectionWithoutConcreteOrStrandsStops) {
 TEST(Prestressing, TheCurveEndsNearTheCompressionFaceOrOnCrushing) {
   struct Case {
     const char* name;
-    int type;
+    SectionType type;
     int strands;
     double jackingForce;  // lb
     bool endsOnZ;
   };
   const Case cases[] = {
-      {"square pile, four strands, 50 kips", kSectionSquarePrestressed, 4, 50000.0, true},
-      {"round pile, twelve strands, 400 kips", kSectionCircularPrestressed, 12, 400000.0, false},
+      {"square pile, four strands, 50 kips", SectionType::SquarePrestressed, 4, 50000.0, true},
+      {"round pile, twelve strands, 400 kips", SectionType::CircularPrestressed, 12, 400000.0,
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

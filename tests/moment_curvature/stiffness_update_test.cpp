@@ -44,7 +44,7 @@ void setTable(MomentCurvatureTable& t, double thrust, const std::vector<Point>& 
 // station EI of 3e10 lb-in2, section 2 elastic from 200 to 400 in with 5e10.
 // Every node starts with `nodeEI` in the upper section; the deflections
 // follow y = alpha x^2 / 2 + beta x^3 / 6 (curvature alpha + beta x).
-std::unique_ptr<engine::RunContext> pile(int upperType, double nodeEI, double alpha,
+std::unique_ptr<engine::RunContext> pile(SectionType upperType, double nodeEI, double alpha,
                                          double beta = 0.0) {
   auto ctx = engine::makeRunContext();
   AnalysisModel& m = ctx->model;
@@ -58,7 +58,7 @@ std::unique_ptr<engine::RunContext> pile(int upperType, double nodeEI, double al
   p.sections[1].bottomDepth = 200.0;
   p.sections[1].elastic.plasticMomentTop = 2.0e5;  // in-lb, elastic-plastic only
   p.sections[1].elastic.plasticMomentBottom = 4.0e5;
-  p.sections[2].type = kSectionElastic;
+  p.sections[2].type = SectionType::Elastic;
   p.sections[2].topDepth = 200.0;
   p.sections[2].bottomDepth = 400.0;
   p.numberOfStations = 4;
@@ -74,7 +74,7 @@ std::unique_ptr<engine::RunContext> pile(int upperType, double nodeEI, double al
   SectionCurves& upper = tables.section[1];
   upper.thrusts = 2;
   upper.table.assign(3, MomentCurvatureTable{});
-  if (upperType == kSectionElasticPlastic) {
+  if (upperType == SectionType::ElasticPlastic) {
     section::fillElasticPlasticTable(3.0e10, 2.0e5, kUnitsUsCustomary, 0.0, upper.table[1]);
     section::fillElasticPlasticTable(3.0e10, 2.0e5, kUnitsUsCustomary, 100.0, upper.table[2]);
   } else {
@@ -101,7 +101,7 @@ std::unique_ptr<engine::RunContext> pile(int upperType, double nodeEI, double al
 
 struct UpdateCase {
   const char* name;
-  int upperType;
+  SectionType upperType;
   double nodeEI;      // lb-in2, upper section
   double alpha;       // rad/in
   double Q;           // lb
@@ -113,31 +113,31 @@ TEST(UpdateBendingStiffness, BranchesOfTheUpdate) {
   const UpdateCase cases[] = {
       // M = 1e10 x 1.5e-5 = 150 kip-in above M1 = 100; phi between points 1
       // and 2: M(phi) = 100 + 50 x 0.5 = 125, EI = 125 / 1.5e-5 kip-in2.
-      {"interpolated on the curve", kSectionRectangularConcrete, 1.0e10, 1.5e-5, 0.0,
+      {"interpolated on the curve", SectionType::RectangularConcrete, 1.0e10, 1.5e-5, 0.0,
        125.0 / 1.5e-5 * 1000.0, false},
       // M = 0.5e10 x 1.5e-5 = 75 kip-in, not above M1: the first stiffness.
-      {"moment below the first moment", kSectionRectangularConcrete, 0.5e10, 1.5e-5, 0.0, 1.0e10,
-       false},
+      {"moment below the first moment", SectionType::RectangularConcrete, 0.5e10, 1.5e-5, 0.0,
+       1.0e10, false},
       // M = 500 kip-in but phi = 5e-6 below the first curvature.
-      {"curvature below the first curvature", kSectionRectangularConcrete, 1.0e11, 5.0e-6, 0.0,
+      {"curvature below the first curvature", SectionType::RectangularConcrete, 1.0e11, 5.0e-6, 0.0,
        1.0e10, false},
       // phi = 1e-4 beyond the last point: M_K / phi = 180 / 1e-4.
-      {"beyond the table", kSectionRectangularConcrete, 1.0e10, 1.0e-4, 0.0, 1.8e9, true},
+      {"beyond the table", SectionType::RectangularConcrete, 1.0e10, 1.0e-4, 0.0, 1.8e9, true},
       // 50 kips between the tables of 0 and 100 kips: M = 300 kip-in is
       // above both first moments; EI1 = 125 / 1.5e-5, EI2 = 250 / 1.5e-5.
-      {"halfway between two thrusts", kSectionRectangularConcrete, 2.0e10, 1.5e-5, 50000.0,
+      {"halfway between two thrusts", SectionType::RectangularConcrete, 2.0e10, 1.5e-5, 50000.0,
        187.5 / 1.5e-5 * 1000.0, false},
-      {"at the second thrust", kSectionRectangularConcrete, 2.0e10, 1.5e-5, 100000.0,
+      {"at the second thrust", SectionType::RectangularConcrete, 2.0e10, 1.5e-5, 100000.0,
        250.0 / 1.5e-5 * 1000.0, false},
-      {"above the last thrust", kSectionRectangularConcrete, 2.0e10, 1.5e-5, 150000.0,
+      {"above the last thrust", SectionType::RectangularConcrete, 2.0e10, 1.5e-5, 150000.0,
        250.0 / 1.5e-5 * 1000.0, false},
-      {"below the first thrust", kSectionRectangularConcrete, 2.0e10, 1.5e-5, -50000.0,
+      {"below the first thrust", SectionType::RectangularConcrete, 2.0e10, 1.5e-5, -50000.0,
        125.0 / 1.5e-5 * 1000.0, false},
       // Elastic-plastic, Mp = 200 + (400 - 200) x 90 / 200 = 290 kip-in at
       // x = 90 in: M = 1e10 x 1.5e-5 = 150 kip-in stays elastic (the
       // station EI 3e10), M = 2e10 x 1.5e-5 = 300 kip-in gives Mp / phi.
-      {"elastic-plastic below Mp", kSectionElasticPlastic, 1.0e10, 1.5e-5, 0.0, 3.0e10, false},
-      {"elastic-plastic at Mp", kSectionElasticPlastic, 2.0e10, 1.5e-5, 0.0,
+      {"elastic-plastic below Mp", SectionType::ElasticPlastic, 1.0e10, 1.5e-5, 0.0, 3.0e10, false},
+      {"elastic-plastic at Mp", SectionType::ElasticPlastic, 2.0e10, 1.5e-5, 0.0,
        290.0 / 1.5e-5 * 1000.0, false},
   };
   for (const UpdateCase& c : cases) {
@@ -163,7 +163,7 @@ TEST(UpdateBendingStiffness, BranchesOfTheUpdate) {
 TEST(UpdateBendingStiffness, NodeThreeTakesTheStiffnessOfNodeTwo) {
   // Curvature 1.2e-5 + 1e-7 x: 1.3e-5 at node 2 (x = 10 in), 1.4e-5 at
   // node 3 and 1.5e-5 at node 4, all on the first segment of the table.
-  auto ctx = pile(kSectionRectangularConcrete, 2.0e10, 1.2e-5, 1.0e-7);
+  auto ctx = pile(SectionType::RectangularConcrete, 2.0e10, 1.2e-5, 1.0e-7);
   AnalysisModel& m = ctx->model;
   Update_Bending_Stiffness(m, 1, 0.0);
   const auto& node = m.pileModel.node;
@@ -186,7 +186,7 @@ TEST(UpdateBendingStiffness, ThrustIndexOfTheThrustList) {
 }
 
 TEST(UpdateBendingStiffness, CurvatureAndSectionOfANode) {
-  auto ctx = pile(kSectionRectangularConcrete, 1.0e10, 2.0e-5, 1.0e-7);
+  auto ctx = pile(SectionType::RectangularConcrete, 1.0e10, 2.0e-5, 1.0e-7);
   const PileModel& pm = ctx->model.pileModel;
   EXPECT_NEAR(nodeCurvature(pm, 1), 2.0e-5, 1e-15);  // through the imaginary node 0
   EXPECT_NEAR(nodeCurvature(pm, 11), 2.0e-5 + 1.0e-7 * 100.0, 1e-15);
@@ -209,7 +209,7 @@ TEST(UpdateBendingStiffness, AUserSectionUsesItsOwnThrusts) {
       {5000.0, 125.0 / 1.5e-5 * 1000.0},   // below its first thrust (above the run's first)
   };
   for (const auto& c : cases) {
-    auto ctx = pile(kSectionUserEi, 2.0e10, 1.5e-5);
+    auto ctx = pile(SectionType::UserEi, 2.0e10, 1.5e-5);
     AnalysisModel& m = ctx->model;
     SectionCurves& upper = m.momentCurvature.section[1];
     upper.table[1].axialThrust = 10.0;

@@ -335,17 +335,17 @@ TEST(PileSummary, PlotLine13PerCase) {
 
 TEST(PileSummary, FactoredMomentCapacity) {
   struct CapacityCase {
-    int type;
+    SectionType type;
     double phi, Mp, Mn;
     int units;
     std::optional<double> expected;
   };
   const CapacityCase cases[] = {
-      {kSectionElastic, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, std::nullopt},
-      {kSectionElasticPlastic, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, 1.8e6},  // Mp in in-lbs
-      {kSectionDrilledShaft, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, 4.5e6},    // Mn in in-kips
-      {kSectionDrilledShaft, 0.75, 0.0, 500.0, kUnitsSi, 375.0},               // kN-m as is
-      {kSectionSteelPipe, 1.0, 0.0, 800.0, kUnitsGeneral, 800.0},
+      {SectionType::Elastic, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, std::nullopt},
+      {SectionType::ElasticPlastic, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, 1.8e6},  // Mp in in-lbs
+      {SectionType::DrilledShaft, 0.9, 2.0e6, 5000.0, kUnitsUsCustomary, 4.5e6},    // Mn in in-kips
+      {SectionType::DrilledShaft, 0.75, 0.0, 500.0, kUnitsSi, 375.0},               // kN-m as is
+      {SectionType::SteelPipe, 1.0, 0.0, 800.0, kUnitsGeneral, 800.0},
   };
   for (const CapacityCase& c : cases) {
     const std::optional<double> C = factoredMomentCapacity(c.type, c.phi, c.Mp, c.Mn, c.units);

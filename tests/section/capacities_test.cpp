@@ -40,19 +40,19 @@ void drilledShaft36(AnalysisModel& model) {
   // A_g = 1017.88 in2, Pcap = 0.85 x 4 x 1009.98 + 60 x 7.9 = 3907.92 kips,
   // Tcap = -474 kips; Ec = 3605.0 ksi and epsCr = -0.00011537 give
   // Pcr = (29000 x 7.9 + 3605.0 x 1009.98) x epsCr = -446.49 kips.
-  PileSection& s = addSection(model, kSectionDrilledShaft, 4000.0);
+  PileSection& s = addSection(model, SectionType::DrilledShaft, 4000.0);
   s.diameter = 36.0;
   setCircularBars(s, 60000.0, 29.0e6, 10, 1, 1.0, 0.79, 3.0);
 }
 
-void casedShaft(AnalysisModel& model, int type, bool filled) {
+void casedShaft(AnalysisModel& model, SectionType type, bool filled) {
   // Casing 36 x 0.5 in (fy = 36 ksi): ring 55.76 in2, inside 962.11 in2.
   PileSection& s = addSection(model, type, 4000.0);
   s.diameter = 36.0;
   s.wallThickness = 0.5;
   s.steelYieldStress = 36000.0;
   s.steelModulus = 29.0e6;
-  if (type == kSectionCasedShaftWithCore) {
+  if (type == SectionType::CasedShaftWithCore) {
     s.coreFilled = filled;
     s.coreDiameter = 12.0;  // tube ring 9.03 in2, footprint 113.10 in2
     s.coreWallThickness = 0.5;
@@ -73,7 +73,7 @@ TEST(AxialCapacities, ReinforcedSectionsAndPipesByHand) {
       // 36 x 55.76 + 0.85 x 4 x (962.11 - 7.9) + 60 x 7.9; the casing adds
       // 29000 x 55.76 to the transformed section.
       {"shaft with permanent casing", kUnitsUsCustomary,
-       [](AnalysisModel& m) { casedShaft(m, kSectionCasedShaft, false); }, 5725.80, -2481.48,
+       [](AnalysisModel& m) { casedShaft(m, SectionType::CasedShaft, false); }, 5725.80, -2481.48,
        -609.867, 0.01,
        header + forceLine(rc, "       5725.801", " kips   ") +
            forceLine(cracking, "       -609.867", " kips   ") +
@@ -81,15 +81,15 @@ TEST(AxialCapacities, ReinforcedSectionsAndPipesByHand) {
       // A void core takes its footprint out of the concrete, a filled one its
       // tube only; the tube adds 36 x 9.03.
       {"casing and void core", kUnitsUsCustomary,
-       [](AnalysisModel& m) { casedShaft(m, kSectionCasedShaftWithCore, false); }, 5991.58,
+       [](AnalysisModel& m) { casedShaft(m, SectionType::CasedShaftWithCore, false); }, 5991.58,
        -3131.79, -623.267, 0.01, ""},
       {"casing and filled core", kUnitsUsCustomary,
-       [](AnalysisModel& m) { casedShaft(m, kSectionCasedShaftWithCore, true); }, 6314.69, -3131.79,
-       -662.792, 0.01, ""},
+       [](AnalysisModel& m) { casedShaft(m, SectionType::CasedShaftWithCore, true); }, 6314.69,
+       -3131.79, -662.792, 0.01, ""},
       // 36 ksi x pi/4 (24^2 - 23^2) = 36 x 36.91 in2.
       {"steel pipe", kUnitsUsCustomary,
        [](AnalysisModel& m) {
-         PileSection& s = addSection(m, kSectionSteelPipe, 0.0);
+         PileSection& s = addSection(m, SectionType::SteelPipe, 0.0);
          s.diameter = 24.0;
          s.wallThickness = 0.5;
          s.steelYieldStress = 36000.0;
@@ -102,7 +102,7 @@ TEST(AxialCapacities, ReinforcedSectionsAndPipesByHand) {
       // fy = 413685 kPa (60 ksi).
       {"SI drilled shaft", kUnitsSi,
        [](AnalysisModel& m) {
-         PileSection& s = addSection(m, kSectionDrilledShaft, 4.0 * 6894.757);
+         PileSection& s = addSection(m, SectionType::DrilledShaft, 4.0 * 6894.757);
          s.diameter = 0.9;
          setCircularBars(s, 60.0 * 6894.757, 29000.0 * 6894.757, 10, 1, 0.0254, 0.00051, 0.075);
        },
@@ -130,7 +130,7 @@ TEST(AxialCapacities, ReinforcedSectionsAndPipesByHand) {
 
 TEST(AxialCapacities, PrestressedSectionsPrintNothingAndWaitForThePrestress) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& p = addSection(ctx->model, kSectionSquarePrestressed, 6000.0);
+  PileSection& p = addSection(ctx->model, SectionType::SquarePrestressed, 6000.0);
   p.diameter = 12.0;
   p.prestress.autoPositioned = true;
   p.prestress.strandType = 1;

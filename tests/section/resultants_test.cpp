@@ -154,7 +154,7 @@ TEST(Resultants, ConcreteOnceCrackedCarriesNoTensionForTheRestOfTheThrust) {
 // 0.5 in wall), ten #8 bars; US customary input in psi.
 std::unique_ptr<engine::RunContext> casedShaftWithFilledCore() {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionCasedShaftWithCore, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::CasedShaftWithCore, 4000.0);
   s.coreFilled = true;
   s.diameter = 36.0;
   s.wallThickness = 0.5;
@@ -208,7 +208,7 @@ TEST(Resultants, AtZeroCurvatureNothingIsStrainedWhateverTheNeutralAxis) {
 
 TEST(Resultants, StrandsCarryTheirPrestrainAtZeroCurvature) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& p = addSection(ctx->model, kSectionCircularPrestressed, 6000.0);
+  PileSection& p = addSection(ctx->model, SectionType::CircularPrestressed, 6000.0);
   p.diameter = 24.0;
   p.prestress.autoPositioned = true;
   p.prestress.strandType = 1;  // PCI 270

@@ -29,7 +29,7 @@ inline std::unique_ptr<engine::RunContext> makeSectionContext(int unitSystem) {
 
 // Appends a section of the type with the concrete strength (psi or kPa) and
 // returns it for its dimensions.
-inline PileSection& addSection(AnalysisModel& model, int type, double fc) {
+inline PileSection& addSection(AnalysisModel& model, SectionType type, double fc) {
   Pile& pile = model.pile;
   PileSection& s = pile.sections[static_cast<std::size_t>(++pile.numberOfSections)];
   s = PileSection{};

@@ -24,50 +24,53 @@ using testing::setCircularBars;
 TEST(SectionSetup, EveryInputTypeGetsItsKindAndMaterialModels) {
   struct Case {
     const char* name;
-    int type;
+    SectionType type;
     std::function<void(PileSection&)> details;
     SectionKind kind;
     int concrete, coreConcrete, steel;
   };
   const auto none = [](PileSection&) {};
   const Case cases[] = {
-      {"rectangular pile", kSectionRectangularConcrete, none, SectionKind::SquarePile, 2, 1, 2},
-      {"drilled shaft", kSectionDrilledShaft, none, SectionKind::DrilledShaft, 2, 1, 2},
-      {"cased shaft", kSectionCasedShaft, none, SectionKind::ShaftWithCasing, 2, 1, 2},
-      {"filled core", kSectionCasedShaftWithCore, [](PileSection& s) { s.coreFilled = true; },
+      {"rectangular pile", SectionType::RectangularConcrete, none, SectionKind::SquarePile, 2, 1,
+       2},
+      {"drilled shaft", SectionType::DrilledShaft, none, SectionKind::DrilledShaft, 2, 1, 2},
+      {"cased shaft", SectionType::CasedShaft, none, SectionKind::ShaftWithCasing, 2, 1, 2},
+      {"filled core", SectionType::CasedShaftWithCore, [](PileSection& s) { s.coreFilled = true; },
        SectionKind::ShaftWithCasingAndCore, 2, 2, 2},
-      {"void core", kSectionCasedShaftWithCore, none, SectionKind::ShaftWithCasingAndCore, 2, 1, 2},
-      {"steel pipe", kSectionSteelPipe, none, SectionKind::SteelPipePile, 1, 1, 1},
-      {"circular prestressed, PCI 250", kSectionCircularPrestressed,
+      {"void core", SectionType::CasedShaftWithCore, none, SectionKind::ShaftWithCasingAndCore, 2,
+       1, 2},
+      {"steel pipe", SectionType::SteelPipe, none, SectionKind::SteelPipePile, 1, 1, 1},
+      {"circular prestressed, PCI 250", SectionType::CircularPrestressed,
        [](PileSection& s) { s.prestress.strandType = 0; }, SectionKind::DrilledShaft, 2, 1, 4},
-      {"hollow circular, deformed bars", kSectionHollowCircularPrestressed,
+      {"hollow circular, deformed bars", SectionType::HollowCircularPrestressed,
        [](PileSection& s) { s.prestress.strandType = 5; }, SectionKind::ShaftWithPipeInsert, 2, 1,
        9},
-      {"square without chamfer, PCI 270", kSectionSquarePrestressed,
+      {"square without chamfer, PCI 270", SectionType::SquarePrestressed,
        [](PileSection& s) { s.prestress.strandType = 1; }, SectionKind::SquarePile, 2, 1, 5},
-      {"square with chamfer, PCI 300", kSectionSquarePrestressed,
+      {"square with chamfer, PCI 300", SectionType::SquarePrestressed,
        [](PileSection& s) {
          s.chamfer = 1.0;
          s.prestress.strandType = 2;
        },
        SectionKind::NoncircularShaft, 2, 1, 6},
-      {"hollow square without chamfer", kSectionHollowSquarePrestressed,
+      {"hollow square without chamfer", SectionType::HollowSquarePrestressed,
        [](PileSection& s) { s.prestress.strandType = 3; }, SectionKind::SquarePileWithCore, 2, 1,
        7},
-      {"hollow square with chamfer", kSectionHollowSquarePrestressed,
+      {"hollow square with chamfer", SectionType::HollowSquarePrestressed,
        [](PileSection& s) {
          s.chamfer = 1.0;
          s.prestress.strandType = 4;
        },
        SectionKind::CompositeShaft, 2, 1, 8},
-      {"octagonal", kSectionOctagonalPrestressed, none, SectionKind::NoncircularShaft, 2, 1, 4},
-      {"hollow octagonal", kSectionHollowOctagonalPrestressed, none, SectionKind::CompositeShaft, 2,
-       1, 4},
-      {"strand type outside the table", kSectionOctagonalPrestressed,
+      {"octagonal", SectionType::OctagonalPrestressed, none, SectionKind::NoncircularShaft, 2, 1,
+       4},
+      {"hollow octagonal", SectionType::HollowOctagonalPrestressed, none,
+       SectionKind::CompositeShaft, 2, 1, 4},
+      {"strand type outside the table", SectionType::OctagonalPrestressed,
        [](PileSection& s) { s.prestress.strandType = 6; }, SectionKind::NoncircularShaft, 2, 1, 1},
-      {"elastic", kSectionElastic, none, SectionKind::NotSliced, 2, 1, 2},
-      {"elastic-plastic", kSectionElasticPlastic, none, SectionKind::NotSliced, 2, 1, 2},
-      {"user EI", kSectionUserEi, none, SectionKind::NotSliced, 2, 1, 2},
+      {"elastic", SectionType::Elastic, none, SectionKind::NotSliced, 2, 1, 2},
+      {"elastic-plastic", SectionType::ElasticPlastic, none, SectionKind::NotSliced, 2, 1, 2},
+      {"user EI", SectionType::UserEi, none, SectionKind::NotSliced, 2, 1, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -91,7 +94,7 @@ TEST(SectionSetup, UsCustomaryStressesAreWorkedInKsiAndSiStressesAsEntered) {
   for (int units : {kUnitsUsCustomary, kUnitsSi}) {
     SCOPED_TRACE(units);
     auto ctx = makeSectionContext(units);
-    PileSection& s = addSection(ctx->model, kSectionCasedShaftWithCore, 4000.0);
+    PileSection& s = addSection(ctx->model, SectionType::CasedShaftWithCore, 4000.0);
     s.diameter = 36.0;
     s.wallThickness = 0.5;
     s.steelYieldStress = 36000.0;
@@ -118,13 +121,13 @@ TEST(SectionSetup, UsCustomaryStressesAreWorkedInKsiAndSiStressesAsEntered) {
 TEST(SectionSetup, UniformBarsLieOnTheirCircleWithTheCageOffset) {
   struct Case {
     const char* name;
-    int type;
+    SectionType type;
     double layoutDiameter;
   };
   const Case cases[] = {
-      {"drilled shaft: the shaft diameter", kSectionDrilledShaft, 36.0},
-      {"cased shaft: inside the casing", kSectionCasedShaft, 35.0},
-      {"rectangle 36 x 48: the width", kSectionRectangularConcrete, 36.0},
+      {"drilled shaft: the shaft diameter", SectionType::DrilledShaft, 36.0},
+      {"cased shaft: inside the casing", SectionType::CasedShaft, 35.0},
+      {"rectangle 36 x 48: the width", SectionType::RectangularConcrete, 36.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -151,7 +154,7 @@ TEST(SectionSetup, UniformBarsLieOnTheirCircleWithTheCageOffset) {
 
 TEST(SectionSetup, BarsAsEnteredKeepTheirPositions) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionRectangularConcrete, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::RectangularConcrete, 4000.0);
   s.diameter = 18.0;
   s.sectionDepth = 24.0;
   s.rebar.arrangement = kBarsNoncircular;
@@ -168,11 +171,11 @@ TEST(SectionSetup, BarsAsEnteredKeepTheirPositions) {
 
 TEST(SectionSetup, ASectionCanReuseTheBarsOfTheSectionsAbove) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& top = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& top = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   top.diameter = 36.0;
   setCircularBars(top, 60000.0, 29.0e6, 12, 1, 1.128, 1.0, 3.0);
   for (int i = 2; i <= 3; ++i) {
-    PileSection& below = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+    PileSection& below = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
     below.diameter = 30.0;
     below.rebar.sameAsSectionAbove = true;
   }
@@ -187,16 +190,16 @@ TEST(SectionSetup, ASectionCanReuseTheBarsOfTheSectionsAbove) {
 TEST(SectionSetup, StrandsAreLaidOutByTheirPatternAndTheShapeOfThePile) {
   struct Case {
     const char* name;
-    int type;
+    SectionType type;
     int arrangement;
     bool square;  // placed on the square of half-side a, else on the circle of radius R
   };
   const Case cases[] = {
-      {"square pile, pattern 1", kSectionSquarePrestressed, 1, true},
-      {"hollow square pile, pattern 2", kSectionHollowSquarePrestressed, 2, true},
-      {"square pile on a circle", kSectionSquarePrestressed, 0, false},
-      {"octagonal pile keeps its strands on a circle", kSectionOctagonalPrestressed, 1, false},
-      {"round pile keeps its strands on a circle", kSectionCircularPrestressed, 2, false},
+      {"square pile, pattern 1", SectionType::SquarePrestressed, 1, true},
+      {"hollow square pile, pattern 2", SectionType::HollowSquarePrestressed, 2, true},
+      {"square pile on a circle", SectionType::SquarePrestressed, 0, false},
+      {"octagonal pile keeps its strands on a circle", SectionType::OctagonalPrestressed, 1, false},
+      {"round pile keeps its strands on a circle", SectionType::CircularPrestressed, 2, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -227,7 +230,7 @@ TEST(SectionSetup, StrandsAreLaidOutByTheirPatternAndTheShapeOfThePile) {
     EXPECT_DOUBLE_EQ(state->materials.strandUltimateStrength, 160.0);
     EXPECT_EQ(state->materials.strandModulus, 29000.0);
     EXPECT_NEAR(m.TotalRebarArea, 8 * 0.85, 1e-12);
-    if (c.type == kSectionHollowSquarePrestressed) {
+    if (c.type == SectionType::HollowSquarePrestressed) {
       EXPECT_EQ(m.coreCount, 1);
       EXPECT_EQ(m.cores[1].diameter, 10.0);
       EXPECT_NEAR(m.TotalConcreteArea, 576.0 - circleArea(10.0) - 6.8, 1e-9);
@@ -237,7 +240,7 @@ TEST(SectionSetup, StrandsAreLaidOutByTheirPatternAndTheShapeOfThePile) {
 
 TEST(SectionSetup, ManuallyPlacedStrandsKeepTheirPositions) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionCircularPrestressed, 6000.0);
+  PileSection& s = addSection(ctx->model, SectionType::CircularPrestressed, 6000.0);
   s.diameter = 24.0;
   s.prestress.strandType = 1;
   s.prestress.numberOfStrands = 2;
@@ -250,7 +253,7 @@ TEST(SectionSetup, ManuallyPlacedStrandsKeepTheirPositions) {
 
 TEST(SectionSetup, BarsThatCannotBePlacedStopTheRunWithRuntimeError41) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& s = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& s = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   s.diameter = 36.0;
   setCircularBars(s, 60000.0, 29.0e6, 8, 1, 1.0, 0.79, 0.0);  // no cover
   SectionState state;
@@ -268,14 +271,14 @@ TEST(SectionSetup, BarsThatCannotBePlacedStopTheRunWithRuntimeError41) {
 
 TEST(SectionSetup, NothingOfThePreviousSectionSurvives) {
   auto ctx = makeSectionContext(kUnitsUsCustomary);
-  PileSection& first = addSection(ctx->model, kSectionCasedShaftWithCore, 4000.0);
+  PileSection& first = addSection(ctx->model, SectionType::CasedShaftWithCore, 4000.0);
   first.diameter = 36.0;
   first.wallThickness = 0.5;
   first.coreDiameter = 12.0;
   first.coreWallThickness = 0.5;
   first.coreFilled = true;
   setCircularBars(first, 60000.0, 29.0e6, 8, 1, 1.0, 0.79, 3.0);
-  PileSection& second = addSection(ctx->model, kSectionDrilledShaft, 4000.0);
+  PileSection& second = addSection(ctx->model, SectionType::DrilledShaft, 4000.0);
   second.diameter = 24.0;
 
   SectionState state;
