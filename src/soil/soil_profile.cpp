@@ -1,6 +1,7 @@
 #include "soil/soil_profile.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -36,7 +37,7 @@ double pointValue(const Soil& soil, LayerValue SoilLayer::*slot, int j) {
 double strainSlot(const Soil& soil, int j) {
   const SoilLayer& layer = soil.layers[(j + 1) / 2];
   const LayerValue& value =
-      criterionInfo(layer.criterion).code == Criterion::kWeakRock ? layer.krm : layer.epsilon50;
+      criterionOf(layer) == Criterion::kWeakRock ? layer.krm : layer.epsilon50;
   return value[j % 2 == 1 ? 0 : 1];
 }
 
@@ -501,6 +502,37 @@ double fn_GammaAvg(RunContext& ctx, double x) {
   const double average = averageFromSurface(soil, x, h, gamma, below);
   if (below) stopBelowUnitWeightData(ctx, x);
   return average;
+}
+
+double layerValueAt(const SoilLayer& layer, const LayerValue& value, double x) {
+  const double thickness = layer.bottom - layer.top;
+  if (thickness == 0.0) return value[0];
+  return value[0] + (x - layer.top) * (value[1] - value[0]) / thickness;
+}
+
+double fn_LayerValueAt(RunContext& ctx, int k, double x, const LayerValue& value,
+                       Criterion criterion) {
+  const SoilLayer& layer = ctx.model.soil.layers[static_cast<std::size_t>(k)];
+  if (layer.bottom == layer.top) {
+    const int number = criterionInfo(criterion).errors.zeroThickness;
+    engine::Channel& out = ctx.report;
+    out.line("**** Runtime Error No. " + std::to_string(number) + " ****");
+    out.endLine();
+    if (criterion == Criterion::kMassiveRock) {
+      out.line("Problem:  The top and bottom elevations for massive rock layer are equal.");
+      output::write(out,
+                    "(\"          The top and bottom elevations for layer \", I0, \" = \", "
+                    "ES12.4, 3/, "
+                    "\"Solution: Correct the input data for elevations defining the massive "
+                    "rock layer.\")",
+                    {k, layer.top});
+    } else {
+      out.line("Problem:  The top and bottom elevations for weak rock layer are equal.");
+      out.line("Solution: Correct the input data for elevations defining weak rock layer.");
+    }
+    engine::stopOnRuntimeError(ctx, number);
+  }
+  return layerValueAt(layer, value, x);
 }
 
 }  // namespace quarn::soil
