@@ -140,11 +140,10 @@ void writeBlock(RunContext& ctx, const PyPoint& point, const CementedSiltAtPoint
   const std::string stress = forcePerLength + "**" + "2";
   const std::string unitWeight = forcePerLength + "**" + "3";
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line(model.options.cyclicLoading
-               ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
-               : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
-  out.endLine();
+  curve_block::writeTitle(out,
+                          model.options.cyclicLoading
+                              ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
+                              : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
   curve_block::writeLayerNumber(out, point.layer, "I12");
   curve_block::writeDepthLines(out, model, point.depth);
   output::writeLabelledValue(out, "Equivalent Depth, x", "F12.3", in.z, labels.length);

@@ -48,8 +48,9 @@ struct CementedSiltCurve {
   double secantModulus(double y, double pm, double ym) const { return pm * p(y) / (y * ym); }
 };
 
-// The ground-slope check (runtime error 23) and the check of a slope as steep
-// as the friction angle (input error 11) are the routine's; this is the curve.
+// The curve. The checks of a ground slope steeper than the friction angle
+// (runtime error 23) or as steep as it (input error 11) are made where the
+// curve is evaluated at a point of the layer sweep.
 CementedSiltCurve makeCementedSiltCurve(const CementedSiltInput& in);
 
 // The internal default subgrade modulus of cemented silt (kc of the cohesion

@@ -1,7 +1,7 @@
 // The p-y criteria: one enum and one table. A layer's criterion code (1 to 20)
 // indexes the table; its row gives the key, the soil class used at layer
 // interfaces, whether the layer counts as rock-like for the equivalent-depth
-// correction, the criterion's two routines (its curve at a point and its
+// correction, the criterion's two functions (its curve at a point and its
 // printed block), how the layer sweep turns the curve into a node's modulus,
 // and the numbers of the errors the criterion raises. The keys are those of
 // the model's key table (checked at compile time in py_framework.cpp).
@@ -57,7 +57,7 @@ enum class SoilClass : int {
   kCohesiveIfStrength = 6,
 };
 
-// The framework types the routines work with (py_framework.h, py_curve.h).
+// The framework types the criteria work with (py_framework.h, py_curve.h).
 struct PyPoint;
 class LayerSweep;
 struct PyCurve;
@@ -114,7 +114,7 @@ struct CriterionErrors {
 
 struct CriterionInfo {
   Criterion code = Criterion::kNone;
-  std::string_view key;  // eight characters, as the routines compare it
+  std::string_view key;  // eight characters
   SoilClass soilClass = SoilClass::kOther;
   // Layers below a rock-like layer use the depth below the ground surface
   // instead of an equivalent depth.
@@ -125,7 +125,7 @@ struct CriterionInfo {
   CriterionErrors errors;
 };
 
-// ---- the routines of the table, defined in the criterion's own file --------
+// ---- the functions of the table, defined in the criterion's own file -------
 
 PyCurve softClayCurve(engine::RunContext& ctx, const PyPoint& point, LayerSweep& sweep);
 PyCurve softClayJCurve(engine::RunContext& ctx, const PyPoint& point, LayerSweep& sweep);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <numbers>
 
+#include "output/format.h"
 #include "output/plot_records.h"
 #include "output/report_writers.h"
 
@@ -49,6 +50,13 @@ void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
 void writeMultiplierLines(engine::Channel& out, double pm, double ym) {
   output::writeLabelledValue(out, "p-multiplier", "F12.5", pm);
   output::writeLabelledValue(out, "y-multiplier", "F12.5", ym);
+}
+
+void writeHeaderAt22(engine::Channel& out, const UnitLabels& labels) {
+  out.endLine();
+  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+                {labels.length, labels.forcePerLength});
+  out.line("---------------   ---------------");
 }
 
 void writeCurveRows(engine::Channel& out, const PrintedCurve& curve, double pm, double ym) {

@@ -38,6 +38,9 @@ void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
 // "p-multiplier" and "y-multiplier" (F12.5).
 void writeMultiplierLines(engine::Channel& out, double pm, double ym);
 
+// An empty line, the column header with "p, " at column 22, and its rule.
+void writeHeaderAt22(engine::Channel& out, const UnitLabels& labels);
+
 // The line of dashes under the column header.
 inline constexpr std::string_view kDashes = "----------------    -----------------";
 

@@ -24,14 +24,6 @@ using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
 
-// The column header with "p, " at column 22, and its rule.
-void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
-  out.endLine();
-  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
-                {labels.length, labels.forcePerLength});
-  out.line("---------------   ---------------");
-}
-
 void writeBlock(RunContext& ctx, const PyPoint& point, const ElasticSubgradeAtPoint& at) {
   const double k = at.k;
   const AnalysisModel& model = ctx.model;
@@ -43,7 +35,7 @@ void writeBlock(RunContext& ctx, const PyPoint& point, const ElasticSubgradeAtPo
   output::writeLabelledValue(out, "Shaft Diameter", "F12.3", point.D, labels.length);
   output::writeLabelledValue(out, "Elastic Subgrade Modulus", "F12.3", k, labels.subgradeModulus);
   curve_block::writeMultiplierLines(out, point.pm, point.ym);
-  writeHeaderAt22(out, labels);
+  curve_block::writeHeaderAt22(out, labels);
 
   // From no deflection to 2 b in steps of b / 8.
   PrintedCurve printed;

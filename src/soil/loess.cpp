@@ -28,14 +28,6 @@ using engine::RunContext;
 // the secant (1e-14 in single precision).
 constexpr double kNoDeflection = sp(1e-14f);
 
-// The column header with "p, " at column 22, and its rule.
-void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
-  out.endLine();
-  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
-                {labels.length, labels.forcePerLength});
-  out.line("---------------   ---------------");
-}
-
 // The criterion was calibrated for 1 to 10 cycles; beyond 10.1 the run stops.
 constexpr double kLoessMostCycles = sp(10.1f);
 
@@ -73,7 +65,7 @@ void writeBlock(RunContext& ctx, const PyPoint& point, const LoessAtPoint& at) {
   output::writeLabelledValue(out, "p_u", "F12.3", curve.pu, labels.forcePerLength);
   output::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", at.cycles, "cycles");
   curve_block::writeMultiplierLines(out, point.pm, point.ym);
-  writeHeaderAt22(out, labels);
+  curve_block::writeHeaderAt22(out, labels);
 
   constexpr std::array<double, kPrintedCurvePoints> kMultiples = {
       0.0, 0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0, 12.0, 16.0, 23.0, 30.0, 40.0, 50.0};

@@ -73,9 +73,8 @@ void writeBlock(RunContext& ctx, const PyPoint& point, const MassiveRockAtPoint&
   const std::string forcePerLength = labels.force + "/" + labels.length;
   const MassiveRockInput& in = at.in;
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line("p-y Curve Computed Using the Criteria for Massive Rock by Liang, et al., 2009");
-  out.endLine();
+  curve_block::writeTitle(
+      out, "p-y Curve Computed Using the Criteria for Massive Rock by Liang, et al., 2009");
   // Depths in the model's length unit, also in US customary units.
   curve_block::writeLayerNumber(out, point.layer, "I10");
   output::writeLabelledValue(out, "Depth below pile head", "F12.3", point.depth, labels.length);

@@ -28,14 +28,6 @@ using engine::RunContext;
 // the secant (1e-14 in single precision).
 constexpr double kNoDeflection = sp(1e-14f);
 
-// The column header with "p, " at column 22, and its rule.
-void writeHeaderAt22(Channel& out, const UnitLabels& labels) {
-  out.endLine();
-  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
-                {labels.length, labels.forcePerLength});
-  out.line("---------------   ---------------");
-}
-
 // A Piedmont layer whose field-test code names no test: the criterion has no
 // modulus to work with.
 [[noreturn]] void stopOnUnknownFieldTest(RunContext& ctx, int k, int code) {
@@ -99,7 +91,7 @@ void writeBlock(RunContext& ctx, const PyPoint& point, const PiedmontAtPoint& at
   output::writeLabelledValue(out, "Initial Modulus from Field Tests", "F12.3", curve.Ei,
                              labels.subgradeModulus);
   curve_block::writeMultiplierLines(out, point.pm, point.ym);
-  writeHeaderAt22(out, labels);
+  curve_block::writeHeaderAt22(out, labels);
 
   // The initial line to y1, 14 steps to yu, and one point beyond.
   PrintedCurve printed;

@@ -18,7 +18,7 @@ using engine::Channel;
 using engine::RunContext;
 
 // The keys of the criterion table are the model's key table, cut to the
-// eight characters the routines compare.
+// eight characters that name a criterion.
 constexpr bool keysMatchTheModel() {
   for (int code = 1; code <= kCriterionCount; ++code) {
     if (kCriterionTable[code].key != kCriterionKeys[code].substr(0, 8)) return false;
@@ -200,6 +200,15 @@ const CriterionInfo& layerCriterion(const AnalysisModel& model, int k) {
   return info;
 }
 
+// The sweep's bookkeeping after layer k was evaluated: counts rock-like
+// layers and marks the layers below one (NoEquivDepth).
+void noteLayerSwept(AnalysisModel& model, int k) {
+  LayeredSoilState& state = model.layering;
+  const CriterionInfo& info = criterionInfo(criterionOf(model.soil.layers[k]));
+  if (info.rockLike) ++state.RockLayersAbove;
+  if (info.code != Criterion::kUserPy && state.RockLayersAbove > 0) state.NoEquivDepth[k] = true;
+}
+
 // The node steps of one layer in an analysis sweep: the point, the curve,
 // the layer integral and the stored modulus, node by node from the top.
 void sweepLayerNodes(RunContext& ctx, const CriterionInfo& info, int k, int first, int last) {
@@ -322,12 +331,6 @@ double cyclesOfLoading(const AnalysisModel& model) {
 
 // ---- the sweep ---------------------------------------------------------------------------
 
-void noteLayerSwept(AnalysisModel& model, int k) {
-  LayeredSoilState& state = model.layering;
-  const CriterionInfo& info = criterionInfo(criterionOf(model.soil.layers[k]));
-  if (info.rockLike) ++state.RockLayersAbove;
-  if (info.code != Criterion::kUserPy && state.RockLayersAbove > 0) state.NoEquivDepth[k] = true;
-}
 
 bool criterionAvailable(int code) {
   const CriterionInfo& info = criterionInfo(code);

@@ -135,13 +135,9 @@ void updateSoilModuli(engine::RunContext& ctx);
 // curve (frozen soil, codes that name no criterion) leave their nodes untouched.
 void runCriterion(engine::RunContext& ctx, const CriterionCall& call);
 
-// True when this engine has the routine of the criterion code, so a layer of
-// it can be analysed (frozen soil has no curve and counts as available).
+// True when this engine has the curve of the criterion code, so a layer of it
+// can be analysed (frozen soil has no curve and counts as available).
 bool criterionAvailable(int code);
-
-// The sweep's bookkeeping after layer k was evaluated: counts rock-like layers
-// and marks the layers below one (NoEquivDepth).
-void noteLayerSwept(AnalysisModel& model, int k);
 
 // Writes the p-y curve of layer k's criterion at the requested depths
 // depths[first..last] (1-based like node numbers, element 0 unused) to the

@@ -138,7 +138,7 @@ void printPyCurvesAtDepths(RunContext& ctx) {
   for (int j = 1; j <= n; ++j) {
     if (depth[j] < groundSurface) {
       writeDepthAboveGroundSurface(ctx, j, depth[j], groundSurface);
-      // Recorded without the line of the error routine, and without a stop:
+      // Recorded directly, without the closing line of raiseError or a stop:
       // the analysis goes on (see Analyze_Load_Cases). An error that already
       // stops the run (a non-converged case of load type 4) keeps its code.
       if (!engine::isStopped(model)) model.state.errorCode = kPyDepthAboveGroundSurface;

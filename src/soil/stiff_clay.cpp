@@ -25,7 +25,7 @@ using engine::RunContext;
 // ---- defaults -----------------------------------------------------------------
 
 // Upper limits of strength classes 1 to 3 (1000, 2000 and 4000 lb/ft2) in
-// lb/in2 and kPa. The routines without free water carry slightly different
+// lb/in2 and kPa. The keys without free water use slightly different
 // conversions of the same limits.
 struct StrengthClassLimits {
   std::array<double, 3> us;
@@ -42,7 +42,7 @@ constexpr StrengthClassLimits kNoWaterClassLimits = {
 constexpr std::array<double, 4> kDefaultEpsilon50 = {sp(0.011f), sp(0.007f), sp(0.005f),
                                                      sp(0.004f)};
 
-// Default k by strength class: lb/in3, and kN/m3 as each routine converts it.
+// Default k by strength class: lb/in3, and kN/m3 as each key converts it.
 struct DefaultK {
   std::array<double, 4> us;
   std::array<double, 4> si;
@@ -506,7 +506,7 @@ double StiffClayFreeWaterCurve::p(double y) const {
   return std::min(value, kz * y);
 }
 
-// ---- the routines ------------------------------------------------------------------
+// ---- the three keys at a point ---------------------------------------------------------
 
 bool StiffClayAtPoint::belowSmallDeflectionLimit(double y) const {
   return freeWaterCurve() ? freeWater.belowSmallDeflectionLimit(y)

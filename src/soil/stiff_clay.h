@@ -26,7 +26,7 @@
 
 namespace quarn::soil {
 
-// Strength warnings, by routine: US customary low and high, SI low and high.
+// Strength warnings, by key: US customary low and high, SI low and high.
 inline constexpr int kWarningStiffClayFreeWaterLowUs = -3051;
 inline constexpr int kWarningStiffClayFreeWaterHighUs = -3052;
 inline constexpr int kWarningStiffClayFreeWaterLowSi = -3053;
@@ -60,7 +60,7 @@ double fn_AcCoef(double r);
 
 // Factor on the shallow resistance for sloping ground, as for soft clay:
 // theta the effective slope angle (radians), yn the signed deflection.
-// rootHalf is the 1 / sqrt(2) of the routine.
+// rootHalf is 1 / sqrt(2), held in double or single precision by key.
 double stiffClaySlopeFactor(double theta, double yn, double rootHalf);
 
 // ---- without free water ("StfClyAW", "StfClyAK") ---------------------------

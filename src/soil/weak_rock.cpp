@@ -121,9 +121,7 @@ void writeWeakRockBlockAt(RunContext& ctx, const PyPoint& point, const WeakRockA
   const WeakRockCurve& curve = at.curve;
   const double b = at.in.b;
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line("p-y Curve Computed Using Weak Rock Criteria");
-  out.endLine();
+  curve_block::writeTitle(out, "p-y Curve Computed Using Weak Rock Criteria");
   curve_block::writeLayerNumber(out, point.layer, "I12");
   curve_block::writeDepthLines(out, model, point.depth);
   output::writeLabelledValue(out, "Diameter", "F12.3", b, labels.length);
@@ -186,18 +184,13 @@ void writeVuggyBlockAt(RunContext& ctx, const PyPoint& point, const VuggyLimesto
   const AnalysisModel& model = ctx.model;
   const UnitLabels& labels = model.labels;
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line("p-y Curve for Vuggy Limestone (Strong Rock) Criteria");
-  out.endLine();
+  curve_block::writeTitle(out, "p-y Curve for Vuggy Limestone (Strong Rock) Criteria");
   curve_block::writeLayerNumber(out, point.layer, "I12");
   curve_block::writeDepthLines(out, model, depth);
   output::writeLabelledValue(out, "Shaft Diameter", "F12.3", b, labels.length);
   output::writeLabelledValue(out, "Uniaxial Compressive Strength", "F12.3", qu, labels.stress);
   curve_block::writeMultiplierLines(out, pm, ym);
-  out.endLine();
-  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
-                {labels.length, labels.forcePerLength});
-  out.line("---------------   ---------------");
+  curve_block::writeHeaderAt22(out, labels);
 
   // The initial line to y1, then 15 steps to the failure deflection y2.
   PrintedCurve printed;
