@@ -1,15 +1,7 @@
 #include "soil/elastic_subgrade.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstddef>
-#include <string>
-#include <string_view>
 
-#include "engine/messages.h"
-#include "engine/single_precision.h"
-#include "output/format.h"
 #include "output/report_writers.h"
 #include "soil/curve_block.h"
 #include "soil/py_curve.h"
@@ -19,7 +11,6 @@ namespace quarn::soil {
 
 namespace {
 
-using curve_block::kPrintedCurvePoints;
 using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;

@@ -4,8 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <string>
-#include <string_view>
 
 #include "engine/messages.h"
 #include "engine/single_precision.h"

@@ -1,6 +1,5 @@
 #include "soil/piedmont.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -19,7 +18,6 @@ namespace quarn::soil {
 
 namespace {
 
-using curve_block::kPrintedCurvePoints;
 using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;

@@ -331,7 +331,6 @@ double cyclesOfLoading(const AnalysisModel& model) {
 
 // ---- the sweep ---------------------------------------------------------------------------
 
-
 bool criterionAvailable(int code) {
   const CriterionInfo& info = criterionInfo(code);
   // Frozen soil has no curve: its nodes keep the modulus they had.

@@ -198,8 +198,7 @@ void writeSoftClayBlock(RunContext& ctx, const PyPoint& point, const PyCurve& py
   Channel& out = ctx.report;
   curve_block::writeTitle(out, cyclic ? variant.cyclicTitle : variant.staticTitle);
   curve_block::writeLayerNumber(out, point.layer, "I12");
-  // The depth lines in feet in US customary units (divided by 12, as the
-  // block always has them).
+  // The two depth lines, in feet in US customary units.
   const double xg = model.soil.layers[1].top;
   const auto depthValue = [&](double v) { return us ? v / 12.0 : v; };
   const std::string_view depthUnit = us ? labels.depth : labels.length;

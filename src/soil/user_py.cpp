@@ -1,25 +1,18 @@
 #include "soil/user_py.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstddef>
-#include <string>
-#include <string_view>
 
-#include "engine/messages.h"
 #include "engine/single_precision.h"
 #include "output/format.h"
 #include "output/report_writers.h"
 #include "soil/curve_block.h"
 #include "soil/py_curve.h"
-#include "soil/soil_profile.h"
 
 namespace quarn::soil {
 
 namespace {
 
-using curve_block::kPrintedCurvePoints;
 using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
