@@ -225,6 +225,40 @@ TEST(LayerSweep, AnErrorStopsTheSweepBeforeTheNextLayer) {
   EXPECT_EQ(model.pileModel.node[15].Es, -1.0);
 }
 
+// ---- the criterion table ------------------------------------------------------------
+
+TEST(CriterionTable, EveryRowIsComplete) {
+  // Criteria 1 to 16 have a curve and a block; frozen soil and the codes
+  // that name no criterion have neither, and code 0 names none.
+  for (int code = 0; code <= kCriterionCount; ++code) {
+    SCOPED_TRACE(code);
+    const CriterionInfo& info = criterionInfo(code);
+    EXPECT_EQ(static_cast<int>(info.code), code);
+    const bool withCurve = code >= 1 && code <= 16;
+    EXPECT_EQ(info.curveAt != nullptr, withCurve);
+    EXPECT_EQ(info.writeBlock != nullptr, withCurve);
+    EXPECT_EQ(criterionAvailable(code), withCurve || code == 17);
+    // Error numbers are the two digits of the code texts.
+    const CriterionErrors& e = info.errors;
+    for (int number : {e.noStrength, e.noStrengthBelowTop, e.noFriction, e.steepSlope,
+                       e.steepSlopeRuntime, e.noStrainFactor, e.fieldTest, e.cycles, e.noDefaults,
+                       e.noStrainRange, e.zeroThickness, e.limitingModulus, e.secantModulus}) {
+      EXPECT_GE(number, 0);
+      EXPECT_LE(number, 99);
+    }
+    // A criterion that stops on a modulus that is not a number names itself
+    // and both runtime errors.
+    if (info.modulus.check == NotANumberCheck::kStopNaN ||
+        info.modulus.check == NotANumberCheck::kStopNotFinite) {
+      EXPECT_FALSE(info.modulus.name.empty());
+      EXPECT_GT(e.limitingModulus, 0);
+      EXPECT_GT(e.secantModulus, 0);
+    }
+  }
+  EXPECT_EQ(toCriterion(21), Criterion::kNone);
+  EXPECT_EQ(toCriterion(-1), Criterion::kNone);
+}
+
 // ---- the number of cycles of loading ------------------------------------------------
 
 TEST(CyclesOfLoading, CountedFromOneWhereTheNodesMeetStiffClayWithoutWaterOrWeakRock) {
