@@ -82,7 +82,8 @@ struct ModulusRules {
   // The deflection of the pile relative to the moving soil (false: the
   // pile's own deflection; the rock does not move with the soil).
   bool relativeToSoil = true;
-  // With soil movements, the node also gets the load term ys Es + w.
+  // With soil movements, the node also gets the load term ys Es plus the
+  // distributed load.
   bool soilMovementLoad = true;
   NotANumberCheck check = NotANumberCheck::kNone;
   // How the not-a-number texts name the criterion.
