@@ -309,16 +309,13 @@ IterationOutcome iterateCase(RunContext& ctx, int L) {
   return outcome;
 }
 
-// printPyCurves: the p-y print option of the input, switched off while the
-// cases are solved.
+// printPyCurves: the p-y print option of the input.
 void finishCase(RunContext& ctx, int L, int k, bool printPyCurves) {
   AnalysisModel& model = ctx.model;
   ctx.messages.line("The convergence criteria have been met");
   if (L == 1) {
     if (printPyCurves) {
-      model.options.printPyCurves = true;
       soil::printPyCurvesAtDepths(ctx);
-      model.options.printPyCurves = false;
     } else {
       output::writePlotLine6(ctx.plot, 0);
     }
@@ -376,9 +373,7 @@ void Analyze_Load_Cases(RunContext& ctx) {
   const int cases = model.loads.numberOfLoadCases;
   if (cases <= 0) return;
   const double originalLength = model.pile.length;
-  // The criteria run in analysis mode while the cases are solved.
   const bool printPyCurves = model.options.printPyCurves;
-  model.options.printPyCurves = false;
 
   for (int L = 1; L <= cases; ++L) {
     // A non-converged case of load type 4 is reported; the run stops here.
@@ -396,7 +391,6 @@ void Analyze_Load_Cases(RunContext& ctx) {
     finishCase(ctx, L, outcome.iterations, printPyCurves);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});
   }
-  model.options.printPyCurves = printPyCurves;
 }
 
 }  // namespace quarn::analysis

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <numbers>
 
+#include "output/format.h"
+#include "output/plot_records.h"
 #include "output/report_writers.h"
 
 namespace quarn::soil::curve_block {
@@ -13,29 +15,25 @@ constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 
 }  // namespace
 
-double resistanceDepth(const AnalysisModel& model, double x) {
-  return x - model.soil.layers[1].top;
-}
-
-void ResistanceIntegral::add(AnalysisModel& model, const CriterionCall& call, int i, double x,
-                             double value) {
-  const int k = call.layer;
-  const Soil& soil = model.soil;
-  double& F = model.layering.F[static_cast<std::size_t>(k)];
-  if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
-  if (i > call.NodeFirst) F += (previous + value) * incrementLength(model) / 2.0;
-  if (i == call.NodeLast) F += (soil.layers[static_cast<std::size_t>(k)].bottom - x) * value;
-  if (soil.layers[1].top < -0.00001 && k == 1) {
-    F = value * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
-  }
-  previous = value;
-}
-
 void writeTitle(engine::Channel& out, std::string_view title, std::string_view secondLine) {
   out.emptyLines(2);
   out.line(title);
   if (!secondLine.empty()) out.line(secondLine);
   out.endLine();
+}
+
+void writeLayerNumber(engine::Channel& out, int layer, std::string_view descriptor) {
+  output::writeLabelledValue(out, "Soil Layer Number", descriptor, layer);
+}
+
+void writeDepthLines(engine::Channel& out, const AnalysisModel& model, double depth) {
+  const bool us = model.options.IUNITS == kUnitsUsCustomary;
+  const double scale = us ? 1.0 / 12.0 : 1.0;
+  const std::string_view unit = us ? model.labels.depth : model.labels.length;
+  const double xg = model.soil.layers[1].top;
+  output::writeLabelledValue(out, "Depth below pile head", "F12.3", depth * scale, unit);
+  output::writeLabelledValue(out, "Depth below ground surface", "F12.3", (depth - xg) * scale,
+                             unit);
 }
 
 void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
@@ -49,9 +47,26 @@ void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
                              angles.effectiveSlopeAngle * kDegreesPerRadian, "degrees");
 }
 
-void writeMarkedRows(engine::Channel& out, const support::PrintedCurve& curve,
-                     const std::array<bool, support::kPrintedCurvePoints>& marked,
-                     std::string_view mark, double pm, double ym) {
+void writeMultiplierLines(engine::Channel& out, double pm, double ym) {
+  output::writeLabelledValue(out, "p-multiplier", "F12.5", pm);
+  output::writeLabelledValue(out, "y-multiplier", "F12.5", ym);
+}
+
+void writeHeaderAt22(engine::Channel& out, const UnitLabels& labels) {
+  out.endLine();
+  output::write(out, "(\"        y, \", A, T22, \"p, \", A)",
+                {labels.length, labels.forcePerLength});
+  out.line("---------------   ---------------");
+}
+
+void writeCurveRows(engine::Channel& out, const PrintedCurve& curve, double pm, double ym) {
+  const std::array<bool, kPrintedCurvePoints> unmarked{};
+  writeMarkedRows(out, curve, unmarked, {}, pm, ym);
+}
+
+void writeMarkedRows(engine::Channel& out, const PrintedCurve& curve,
+                     const std::array<bool, kPrintedCurvePoints>& marked, std::string_view mark,
+                     double pm, double ym) {
   for (std::size_t n = 0; n < curve.y.size(); ++n) {
     output::Write_Report_Blanks(out, 3);
     output::Write_Report_Number(out, curve.y[n] * ym, 12);
@@ -59,6 +74,17 @@ void writeMarkedRows(engine::Channel& out, const support::PrintedCurve& curve,
     output::Write_Report_Number(out, curve.p[n] * pm, 12);
     if (marked[n]) out.put(mark);
     output::End_Report_Line(out);
+  }
+}
+
+void writeCurvePlot(engine::RunContext& ctx, Criterion criterion, double depth, int curveNumber,
+                    const PrintedCurve& curve, double pm, double ym) {
+  const Options& options = ctx.model.options;
+  const int code = static_cast<int>(criterion);
+  output::writePlotLine7(ctx.plot, depth, kPrintedCurvePoints, code, options.IUNITS, curveNumber);
+  for (std::size_t n = 0; n < curve.y.size(); ++n) {
+    output::writePlotLine8(ctx.plot, curve.y[n] * ym, curve.p[n] * pm, static_cast<int>(n) + 1,
+                           code, options.IUNITS, options.cyclicLoading);
   }
 }
 

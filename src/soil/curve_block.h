@@ -1,50 +1,61 @@
-// Pieces the stiff clay and sand criteria share beyond criterion_support.h:
-// the depth their resistance formulas use, the title and angle lines of a
-// printed curve, the dashes under its column header, and rows that may carry
-// a note sign.
+// The parts of a printed p-y curve that the criteria share: the title, the
+// layer and depth lines, the angle and multiplier lines, the line of dashes
+// under the column header, the 17 rows of the table and the plot records.
 #pragma once
 
 #include <array>
 #include <string_view>
 
 #include "engine/run_context.h"
-#include "soil/criterion_support.h"
-#include "soil/py_framework.h"
+#include "soil/criteria.h"
 
 namespace quarn::soil::curve_block {
 
-// Depth used in the resistance formulas at depth x below the pile head: the
-// depth below the ground surface. Layered soil replaces it, in the layers
-// below the first, by (x - layer top) + Heq(k) of the equivalent-depth
-// correction while no rock-like layer lies above; until that correction is
-// part of the engine, every layer uses the depth below the ground surface.
-double resistanceDepth(const AnalysisModel& model, double x);
+// Points of a printed curve.
+inline constexpr int kPrintedCurvePoints = 17;
+
+// The deflections of a printed curve and the resistance at each, before the
+// multipliers (the rows show y x ym and p x pm).
+struct PrintedCurve {
+  std::array<double, kPrintedCurvePoints> y{};
+  std::array<double, kPrintedCurvePoints> p{};
+};
 
 // Two empty lines, the title line(s) and one empty line.
 void writeTitle(engine::Channel& out, std::string_view title, std::string_view secondLine = {});
+
+// "Soil Layer Number" with its descriptor (I10 or I12 by criterion).
+void writeLayerNumber(engine::Channel& out, int layer, std::string_view descriptor);
+
+// "Depth below pile head" and "Depth below ground surface" (F12.3): in feet
+// in US customary units, otherwise in the model's length unit.
+void writeDepthLines(engine::Channel& out, const AnalysisModel& model, double depth);
 
 // "Ground Slope Angle", the batter line and "Effective Slope", in degrees (F12.3).
 void writeAngleLines(engine::Channel& out, const AnalysisModel& model,
                      std::string_view batterLabel);
 
-// The integral F(k) of the ultimate resistance over layer k for the layers
-// below (layered soil), as the sand criteria form it: reset at the layer's
-// first node in analysis mode, trapezoids between the nodes, and the last
-// node's value down to the layer bottom; with the ground surface above the
-// pile head, half the value over the first layer's thickness instead.
-struct ResistanceIntegral {
-  double previous = 0.0;
+// "p-multiplier" and "y-multiplier" (F12.5).
+void writeMultiplierLines(engine::Channel& out, double pm, double ym);
 
-  // Adds the value at entry i of the call, x being its distance along the pile.
-  void add(AnalysisModel& model, const CriterionCall& call, int i, double x, double value);
-};
+// An empty line, the column header with "p, " at column 22, and its rule.
+void writeHeaderAt22(engine::Channel& out, const UnitLabels& labels);
 
 // The line of dashes under the column header.
 inline constexpr std::string_view kDashes = "----------------    -----------------";
 
-// The 17 rows as writeCurveRows writes them, with `mark` after the marked rows.
-void writeMarkedRows(engine::Channel& out, const support::PrintedCurve& curve,
-                     const std::array<bool, support::kPrintedCurvePoints>& marked,
-                     std::string_view mark, double pm, double ym);
+// The 17 rows of the table: three blanks, y x ym, five blanks, p x pm, both
+// by the report number writer in 12 columns.
+void writeCurveRows(engine::Channel& out, const PrintedCurve& curve, double pm, double ym);
+
+// The same rows with `mark` after the marked ones.
+void writeMarkedRows(engine::Channel& out, const PrintedCurve& curve,
+                     const std::array<bool, kPrintedCurvePoints>& marked, std::string_view mark,
+                     double pm, double ym);
+
+// The plot records of a curve: Line 7 with the requested depth, 17 points and
+// the curve number, then one Line 8 per point (y x ym, p x pm).
+void writeCurvePlot(engine::RunContext& ctx, Criterion criterion, double depth, int curveNumber,
+                    const PrintedCurve& curve, double pm, double ym);
 
 }  // namespace quarn::soil::curve_block

@@ -12,7 +12,7 @@
 
 namespace quarn::soil {
 
-// Soil of layer k at its first node, as the calling criterion routine has it.
+// Soil of layer k at its first node, as its criterion has it there.
 struct EquivalentDepthInput {
   Criterion criterion = Criterion::kSoftClay;
   bool cyclic = false;

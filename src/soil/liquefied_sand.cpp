@@ -1,29 +1,37 @@
-// The liquefied sand routine (Rollins et al. 2005): the node steps and the
-// printed curve.
+#include "soil/liquefied_sand.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 
-#include "engine/pile_properties.h"
+#include "engine/single_precision.h"
 #include "output/format.h"
 #include "output/report_writers.h"
-#include "soil/criteria.h"
-#include "soil/criterion_support.h"
 #include "soil/curve_block.h"
-#include "soil/sand.h"
+#include "soil/py_curve.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
 
 namespace {
 
+using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
-using support::PrintedCurve;
-using support::writeCurvePlot;
-using support::writeCurveRows;
-using support::writeDepthLines;
-using support::writeMultiplierLines;
+
+// Liquefied sand: the Rollins et al. formulas work in metres, millimetres and
+// kN/m.
+constexpr double kMetresPerInch = sp(0.02539999969303608f);
+constexpr double kMillimetresPerInch = sp(25.399999618530273f);
+constexpr double kPoundsPerInchPerKilonewtonPerMetre = sp(5.710147380828857f);
+constexpr double kReferenceUnitWeightUs = sp(0.036839600652456284f);  // 10 kN/m3 in lb/in3
+constexpr double kLiquefiedLimit = 15.0;                              // kN/m
+constexpr double kLiquefiedRange = 150.0;                             // mm
+// First nonzero deflection of the printed curve (3 mm, 0.125 in), where the
+// secant modulus of a node without deflection is taken.
+constexpr double kLiquefiedReferenceDeflectionSi = sp(0.003000000026077032f);  // m
+constexpr double kLiquefiedReferenceDeflectionUs = 0.125;                      // in
 
 // Deflections of the printed curve up to 150 mm: in metres (SI and general
 // units) and in inches.
@@ -62,15 +70,6 @@ constexpr std::array<double, 17> kPrintedDeflectionsUs = {0.0,
                                                           sp(5.905511856079102f),
                                                           sp(6.200787544250488f)};
 
-struct LiquefiedPoint {
-  int index = 0;
-  CallPoint at;
-  double D = 0.0;
-  double gamma = 0.0;
-  double pm = 1.0;
-  double ym = 1.0;
-};
-
 PrintedCurve liquefiedPoints(const LiquefiedSandCurve& c) {
   PrintedCurve points;
   if (c.capReached) {
@@ -85,22 +84,94 @@ PrintedCurve liquefiedPoints(const LiquefiedSandCurve& c) {
   return points;
 }
 
-void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const LiquefiedPoint& point,
-                         const LiquefiedSandCurve& c) {
+}  // namespace
+
+LiquefiedSandCurve makeLiquefiedSandCurve(const LiquefiedSandInput& in) {
+  // General units have no conversion: their values are taken as metres and kN.
+  const bool us = in.unitSystem == kUnitsUsCustomary;
+  LiquefiedSandCurve c;
+  c.unitSystem = in.unitSystem;
+  c.Db = us ? in.D * kMetresPerInch : in.D;
+  c.Pd = c.Db > sp(0.30000001192092896f)
+             ? sp(3.809999942779541f) * std::log(c.Db) + sp(5.599999904632568f)
+             : c.Db / sp(0.30000001192092896f);
+  // Below the first layer the depth is the vertical effective stress divided
+  // by 10 kN/m3.
+  if (in.firstLayer) {
+    c.zr = us ? in.depth * kMetresPerInch : in.depth;
+  } else {
+    c.zr = us ? in.depth * in.gamma / kReferenceUnitWeightUs * kMetresPerInch
+              : in.depth * in.gamma / 10.0;
+  }
+  const double base = c.zr + 1.0;
+  c.A = 3e-7 * std::pow(base, sp(6.050000190734863f));
+  c.B = sp(2.799999952316284f) * std::pow(base, sp(0.10999999940395355f));
+  c.C = sp(2.8499999046325684f) * std::pow(base, -sp(0.4099999964237213f));
+  c.pr = c.A * std::pow(kLiquefiedRange * c.B, c.C);
+  c.pcap = std::min(c.pr, kLiquefiedLimit);
+  c.Pu = c.Pd * c.pcap * (us ? kPoundsPerInchPerKilonewtonPerMetre : 1.0);
+  c.capReached = !(c.pr < kLiquefiedLimit);
+  const double capMillimetres =
+      c.capReached ? std::exp(std::log(c.pcap / c.A) / c.C - std::log(c.B)) : kLiquefiedRange;
+  if (us) {
+    c.ycap = capMillimetres / kMillimetresPerInch;
+  } else {
+    c.ycap = c.capReached ? capMillimetres / 1000.0 : sp(0.15000000596046448f);
+  }
+  return c;
+}
+
+double LiquefiedSandCurve::p(double y) const {
+  const bool us = unitSystem == kUnitsUsCustomary;
+  const double millimetres = us ? kMillimetresPerInch * y : 1000.0 * y;
+  const double value =
+      Pd * A * std::pow(millimetres * B, C) * (us ? kPoundsPerInchPerKilonewtonPerMetre : 1.0);
+  return std::min(Pu, value);
+}
+
+double LiquefiedSandCurve::limitingModulus(double pm, double ym) const {
+  const double reference = unitSystem == kUnitsUsCustomary ? kLiquefiedReferenceDeflectionUs
+                                                           : kLiquefiedReferenceDeflectionSi;
+  return pm / ym * p(reference) / reference;
+}
+
+PyCurve liquefiedSandCurve(RunContext& ctx, const PyPoint& point, LayerSweep& /*sweep*/) {
+  AnalysisModel& model = ctx.model;
+  LiquefiedSandAtPoint at;
+  at.gamma = fn_GammaAvg(ctx, point.depth);
+  LiquefiedSandInput in;
+  in.D = point.D;
+  in.depth = point.z0;
+  in.gamma = at.gamma;
+  in.firstLayer = point.layer == 1;
+  in.unitSystem = model.options.IUNITS;
+  at.curve = makeLiquefiedSandCurve(in);
+  return PyCurve{at};
+}
+
+void LiquefiedSandAtPoint::addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const {
+  F.trapezoid(point, curve.Pu);
+  F.toLayerBottom(point, curve.Pu);
+  F.groundAboveHead(point, 0.0, curve.Pu);
+}
+
+void writeLiquefiedSandBlock(RunContext& ctx, const PyPoint& point, const PyCurve& curve) {
+  const LiquefiedSandAtPoint& at = curve.as<LiquefiedSandAtPoint>();
+  const LiquefiedSandCurve& c = at.curve;
   const AnalysisModel& model = ctx.model;
   const UnitLabels& labels = model.labels;
   Channel& out = ctx.report;
-  const bool firstLayer = call.layer == 1;
+  const bool firstLayer = point.layer == 1;
 
   curve_block::writeTitle(out, "p-y Curve Computed Using Liquefied Sand Criteria");
-  writeDepthLines(out, model, point.at.depth);
+  curve_block::writeDepthLines(out, model, point.depth);
   if (!firstLayer) {
     output::writeLabelledValue(out, "Normalized depth below ground surface in meters*", "F12.3",
                                c.zr);
   }
   output::writeLabelledValue(out, "Pile Diameter", "F12.3", point.D, labels.length);
   output::writeLabelledValue(out, "Pile Diameter in meters ", "F12.3", c.Db);
-  output::writeLabelledValue(out, "Gamma Avg", "F12.5", point.gamma, labels.subgradeModulus);
+  output::writeLabelledValue(out, "Gamma Avg", "F12.5", at.gamma, labels.subgradeModulus);
   output::writeLabelledValue(out, "A ", "ES12.5", c.A);
   output::writeLabelledValue(out, "B ", "F12.5", c.B);
   output::writeLabelledValue(out, "C ", "F12.5", c.C);
@@ -108,7 +179,7 @@ void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const Lique
   output::writeLabelledValue(out, "Limit of p for 0.3-m Pile", "F12.3", c.pcap, "kN/m");
   output::writeLabelledValue(out, "Deflection at Limit", "F12.5", c.ycap, labels.length);
   output::writeLabelledValue(out, "Upper limit Pu", "F12.3", c.Pu, labels.forcePerLength);
-  writeMultiplierLines(out, point.pm, point.ym);
+  curve_block::writeMultiplierLines(out, point.pm, point.ym);
   if (!firstLayer) {
     out.endLine();
     out.line("The depth of the p-y curve was equated to the initial vertical stress divided ");
@@ -124,46 +195,9 @@ void writeLiquefiedBlock(RunContext& ctx, const CriterionCall& call, const Lique
                 {labels.length, labels.forcePerLength});
   out.line(curve_block::kDashes);
   const PrintedCurve points = liquefiedPoints(c);
-  writeCurveRows(out, points, point.pm, point.ym);
-  writeCurvePlot(ctx, Criterion::kLiquefiedSand, point.at.depth, point.index, points, point.pm,
-                 point.ym);
-}
-
-}  // namespace
-
-void liquefiedSand(RunContext& ctx, const CriterionCall& call) {
-  AnalysisModel& model = ctx.model;
-  const double xg = model.soil.layers[1].top;
-  curve_block::ResistanceIntegral integral;
-
-  for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
-    LiquefiedPoint point;
-    point.index = i;
-    point.at = callPoint(model, call, i);
-    const double x = point.at.depth;
-    point.pm = fn_pMult(model.tables.multipliers, point.at.x);
-    point.ym = fn_yMult(model.tables.multipliers, point.at.x);
-    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
-    point.gamma = fn_GammaAvg(ctx, x);
-
-    LiquefiedSandInput in;
-    in.D = point.D;
-    in.depth = x - xg;
-    in.gamma = point.gamma;
-    in.firstLayer = call.layer == 1;
-    in.unitSystem = model.options.IUNITS;
-    const LiquefiedSandCurve curve = makeLiquefiedSandCurve(in);
-
-    // Integral of the upper limit over the layer (layered soil).
-    integral.add(model, call, i, point.at.x, curve.Pu);
-
-    if (call.PrintMode) {
-      writeLiquefiedBlock(ctx, call, point, curve);
-      continue;
-    }
-    const double y = relativeDeflection(model, i, point.ym);
-    storeModulus(model, i, curve.modulus(y, point.pm, point.ym));
-  }
+  curve_block::writeCurveRows(out, points, point.pm, point.ym);
+  curve_block::writeCurvePlot(ctx, Criterion::kLiquefiedSand, point.depth, point.index, points,
+                              point.pm, point.ym);
 }
 
 }  // namespace quarn::soil

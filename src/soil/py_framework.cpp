@@ -1,23 +1,24 @@
 #include "soil/py_framework.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
 #include <string>
 
-#include "engine/pile_properties.h"
 #include "engine/messages.h"
-#include "soil/criteria.h"
-#include "soil/other_criteria.h"
-#include "soil/rock.h"
-#include "soil/sand.h"
-#include "soil/soft_clay.h"
-#include "soil/stiff_clay.h"
+#include "engine/pile_properties.h"
+#include "soil/py_curve.h"
 
 namespace quarn::soil {
 
 namespace {
 
+using engine::Channel;
+using engine::RunContext;
+
 // The keys of the criterion table are the model's key table, cut to the
-// eight characters the routines compare.
+// eight characters that name a criterion.
 constexpr bool keysMatchTheModel() {
   for (int code = 1; code <= kCriterionCount; ++code) {
     if (kCriterionTable[code].key != kCriterionKeys[code].substr(0, 8)) return false;
@@ -50,7 +51,235 @@ double multiplierAt(const MultiplierTable& table,
   return 1.0;
 }
 
+double incrementLength(const AnalysisModel& model) {
+  return model.pile.length / model.options.numberOfIncrements;
+}
+
+// A node value at a vertical depth between the nodes: linear between the two
+// nodes around it, the first node's above the first and the last node's
+// below the last.
+template <class ValueOf>
+double betweenNodes(const PileModel& pile, double depth, ValueOf valueOf) {
+  const auto xv = [&](int k) { return pile.node[static_cast<std::size_t>(k)].xv; };
+  if (pile.N < 1) return 0.0;
+  if (depth <= xv(1)) return valueOf(1);
+  for (int k = 2; k <= pile.N; ++k) {
+    const double upper = xv(k - 1);
+    const double lower = xv(k);
+    if (depth <= lower) {
+      if (lower == upper) return valueOf(k);
+      return valueOf(k - 1) + (depth - upper) * (valueOf(k) - valueOf(k - 1)) / (lower - upper);
+    }
+  }
+  return valueOf(pile.N);
+}
+
+// The pile at distance x along its axis: diameter and multipliers.
+void gatherPile(const AnalysisModel& model, PyPoint& point) {
+  point.D = engine::Compute_Pile_Properties(model.pile, point.x).D;
+  point.pm = fn_pMult(model.tables.multipliers, point.x);
+  point.ym = fn_yMult(model.tables.multipliers, point.x);
+}
+
+// Node i of layer k, whose nodes run from first to last.
+PyPoint nodePoint(const AnalysisModel& model, int k, int i, int first, int last) {
+  const PileModel& pile = model.pileModel;
+  const PileNode& node = pile.node[static_cast<std::size_t>(i)];
+  PyPoint point;
+  point.layer = k;
+  point.index = i;
+  point.first = first;
+  point.last = last;
+  point.x = node.x;
+  point.depth = node.xv;
+  point.z0 = node.xv - model.soil.layers[1].top;
+  gatherPile(model, point);
+  point.yn = pile.y(i);
+  point.EI = node.EI;
+  return point;
+}
+
+// Requested depth j of layer k. The depth is taken both along the pile (pile
+// properties, multipliers) and as vertical depth (soil properties); the
+// deflection and the bending stiffness are those of the last solution
+// between the nodes around it.
+PyPoint depthPoint(const AnalysisModel& model, int k, int j, double depth, int first, int last) {
+  const PileModel& pile = model.pileModel;
+  PyPoint point;
+  point.layer = k;
+  point.index = j;
+  point.first = first;
+  point.last = last;
+  point.printed = true;
+  point.x = depth;
+  point.depth = depth;
+  point.z0 = depth - model.soil.layers[1].top;
+  gatherPile(model, point);
+  point.yn = betweenNodes(pile, depth, [&](int n) { return pile.y(n); });
+  point.EI = betweenNodes(pile, depth, [&](int n) { return pile.node[n].EI; });
+  return point;
+}
+
+// A modulus that is not a number: its block in the report, and the run stops
+// with the criterion's runtime error (the code is recorded directly).
+[[noreturn]] void stopOnModulusNotANumber(RunContext& ctx, const CriterionInfo& info, bool limiting,
+                                          int node) {
+  const ModulusRules& rules = info.modulus;
+  const int number = limiting ? info.errors.limitingModulus : info.errors.secantModulus;
+  const std::string text = std::string(limiting ? "The default" : "The computed") +
+                           " value of soil modulus computed in " + std::string(rules.name) +
+                           " is not-a-number for node number " + std::to_string(node);
+  constexpr std::string_view kAdvice =
+      "This problem is usually due to a required soil property being left equal to zero.";
+  Channel& out = ctx.report;
+  if (!limiting && !rules.secantTitle.empty()) {
+    out.line(rules.secantTitle);
+    out.line(text);
+    out.line(kAdvice);
+  } else {
+    out.line("**** Runtime Error No. " + std::to_string(number) + " ****");
+    out.endLine();
+    out.line(text);
+    out.endLine();
+    out.line(kAdvice);
+  }
+  engine::stopOnRuntimeError(ctx, number);
+}
+
+// The modulus of the node at its deflection: the limiting modulus of the
+// curve below its small-deflection limit, the secant p / y above; checked
+// as the criterion asks, and stored with the load term of soil movements.
+void storeModulus(RunContext& ctx, const CriterionInfo& info, const PyPoint& point,
+                  const PyCurve& curve) {
+  AnalysisModel& model = ctx.model;
+  const ModulusRules& rules = info.modulus;
+  PileNode& node = model.pileModel.node[static_cast<std::size_t>(point.index)];
+  const double yPile = model.pileModel.y(point.index);
+  const double y = (rules.relativeToSoil ? std::abs(yPile - node.ys) : std::abs(yPile)) / point.ym;
+
+  const bool limiting = curve.belowSmallDeflectionLimit(y);
+  const double Es = limiting ? curve.limitingModulus(point.pm, point.ym)
+                             : curve.secantModulus(y, point.pm, point.ym);
+  switch (rules.check) {
+    case NotANumberCheck::kNone:
+      break;
+    case NotANumberCheck::kStopNotFinite:
+      // An infinite modulus gives no finite spring either.
+      if (!std::isfinite(Es)) stopOnModulusNotANumber(ctx, info, limiting, point.index);
+      break;
+    case NotANumberCheck::kStopNaN:
+      if (std::isnan(Es)) stopOnModulusNotANumber(ctx, info, limiting, point.index);
+      break;
+    case NotANumberCheck::kNoteNaN:
+      // Reported, and left to the solver, which stops on deflections that
+      // are not numbers.
+      if (std::isnan(Es)) ctx.messages.line(rules.note);
+      break;
+  }
+
+  node.Es = Es;
+  if (rules.soilMovementLoad && model.tables.soilMovement.points > 0) {
+    node.w = node.ys * Es + engine::fn_DistributedLoad(model, node.x);
+  }
+}
+
+// The table row of layer k's criterion. The readers accept codes 1 to 20
+// only; anything else is a broken invariant.
+const CriterionInfo& layerCriterion(const AnalysisModel& model, int k) {
+  const SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
+  const CriterionInfo& info = criterionInfo(criterionOf(layer));
+  if (info.code == Criterion::kNone) {
+    engine::failInvariant("soil layer " + std::to_string(k) + " has the criterion code " +
+                          std::to_string(layer.criterion));
+  }
+  return info;
+}
+
+// The sweep's bookkeeping after layer k was evaluated: counts rock-like
+// layers and marks the layers below one (NoEquivDepth).
+void noteLayerSwept(AnalysisModel& model, int k) {
+  LayeredSoilState& state = model.layering;
+  const CriterionInfo& info = criterionInfo(criterionOf(model.soil.layers[k]));
+  if (info.rockLike) ++state.RockLayersAbove;
+  if (info.code != Criterion::kUserPy && state.RockLayersAbove > 0) state.NoEquivDepth[k] = true;
+}
+
+// The node steps of one layer in an analysis sweep: the point, the curve,
+// the layer integral and the stored modulus, node by node from the top.
+void sweepLayerNodes(RunContext& ctx, const CriterionInfo& info, int k, int first, int last) {
+  AnalysisModel& model = ctx.model;
+  LayerSweep sweep;
+  LayerIntegral integral(model, k);
+  for (int i = first; i <= last; ++i) {
+    const PyPoint point = nodePoint(model, k, i, first, last);
+    const PyCurve curve = info.curveAt(ctx, point, sweep);
+    integral.start(point);
+    curve.addToLayerIntegral(integral, point);
+    storeModulus(ctx, info, point, curve);
+  }
+}
+
 }  // namespace
+
+// ---- the layer integral ----------------------------------------------------------
+
+LayerIntegral::LayerIntegral(AnalysisModel& model, int layer)
+    : F_(model.layering.F[static_cast<std::size_t>(layer)]),
+      h_(incrementLength(model)),
+      layerBottom_(model.soil.layers[static_cast<std::size_t>(layer)].bottom),
+      groundSurface_(model.soil.layers[1].top),
+      firstLayerThickness_(model.soil.layers[1].bottom - model.soil.layers[1].top) {}
+
+void LayerIntegral::start(const PyPoint& point) {
+  if (point.firstInLayer()) F_ = 0.0;
+}
+
+void LayerIntegral::trapezoid(const PyPoint& point, double value, int integrand, bool counted) {
+  double& previous = previous_[static_cast<std::size_t>(integrand)];
+  if (counted && !point.firstInLayer()) F_ += (previous + value) * h_ / 2.0;
+  previous = value;
+}
+
+void LayerIntegral::toLayerBottom(const PyPoint& point, double value) {
+  if (point.lastInLayer()) F_ += (layerBottom_ - point.x) * value;
+}
+
+void LayerIntegral::lastIncrement(const PyPoint& point, double value) {
+  if (point.lastInLayer()) F_ += value * h_;
+}
+
+void LayerIntegral::groundAboveHead(const PyPoint& point, double surface, double value,
+                                    double tolerance) {
+  if (point.layer == 1 && groundSurface_ < -tolerance) {
+    F_ = (surface + value) * 0.5 * firstLayerThickness_;
+  }
+}
+
+void LayerIntegral::increment(double value) {
+  F_ += h_ * value;
+}
+
+// ---- the state of one layer in one sweep ---------------------------------------------
+
+double LayerSweep::resistanceDepth(const PyPoint& point) const {
+  return point.z0;
+}
+
+double LayerSweep::averageFromLayerTop(const PyPoint& point, double value) {
+  double average = value;
+  if (point.firstInLayer()) {
+    sum_ = 0.0;
+    firstDepth_ = point.depth;
+  } else {
+    sum_ += (previousValue_ + value) * 0.5 * (point.depth - previousDepth_);
+    average = sum_ / (point.depth - firstDepth_);
+  }
+  previousValue_ = value;
+  previousDepth_ = point.depth;
+  return average;
+}
+
+// ---- shared values --------------------------------------------------------------------
 
 double fn_pMult(const MultiplierTable& table, double x) {
   return multiplierAt(table, table.pMultiplier, x);
@@ -74,149 +303,43 @@ double fn_Table10(double v, double D, const std::array<double, 10>& Y,
   return Y[m - 1] + (r - X[m - 1]) * (Y[m] - Y[m - 1]) / (X[m] - X[m - 1]);
 }
 
-CallPoint callPoint(const AnalysisModel& model, const CriterionCall& call, int i) {
-  if (call.PrintMode) {
-    const double depth = call.printDepths[static_cast<std::size_t>(i)];
-    return {depth, depth};
+void stopOnInputError(RunContext& ctx, int n) {
+  char codeText[16];
+  std::snprintf(codeText, sizeof codeText, "INP%05d", n);
+  engine::stopRun(ctx, codeText, engine::kInputErrorBase + n);
+}
+
+double cyclesOfLoading(const AnalysisModel& model) {
+  const double N = model.options.numberOfCycles;
+  bool stiffClay = false;
+  bool weakRock = false;
+  for (int k = 1; k <= model.soil.numberOfLayers; ++k) {
+    if (model.pileModel.i_TopNodeInLayer[static_cast<std::size_t>(k)] == 0) continue;
+    const Criterion criterion = criterionOf(model.soil.layers[static_cast<std::size_t>(k)]);
+    stiffClay = stiffClay || criterion == Criterion::kStiffClayNoFreeWater;
+    weakRock = weakRock || criterion == Criterion::kWeakRock;
   }
-  const PileNode& node = model.pileModel.node[static_cast<std::size_t>(i)];
-  return {node.x, node.xv};
+  if (stiffClay) return std::max(1.0, N);
+  if (weakRock && N <= 0.0) return 1.0;
+  return N;
 }
 
-double signedDeflection(const AnalysisModel& model, const CriterionCall& call, int i) {
-  const PileModel& pile = model.pileModel;
-  if (!call.PrintMode) return pile.y(i);
-  // Print mode: interpolate between the nodes around the output depth.
-  const double depth = call.printDepths[static_cast<std::size_t>(i)];
-  if (pile.N < 1) return 0.0;
-  if (depth <= pile.node[1].xv) return pile.y(1);
-  for (int k = 2; k <= pile.N; ++k) {
-    const double upper = pile.node[static_cast<std::size_t>(k - 1)].xv;
-    const double lower = pile.node[static_cast<std::size_t>(k)].xv;
-    if (depth <= lower) {
-      if (lower == upper) return pile.y(k);
-      return pile.y(k - 1) + (depth - upper) * (pile.y(k) - pile.y(k - 1)) / (lower - upper);
-    }
-  }
-  return pile.y(pile.N);
-}
-
-double relativeDeflection(const AnalysisModel& model, int i, double ym) {
-  const PileModel& pile = model.pileModel;
-  return std::abs(pile.y(i) - pile.node[static_cast<std::size_t>(i)].ys) / ym;
-}
-
-void storeModulus(AnalysisModel& model, int i, double Es) {
-  PileNode& node = model.pileModel.node[static_cast<std::size_t>(i)];
-  node.Es = Es;
-  if (model.tables.soilMovement.points > 0) {
-    node.w = node.ys * Es + engine::fn_DistributedLoad(model, node.x);
-  }
-}
-
-double incrementLength(const AnalysisModel& model) {
-  return model.pile.length / model.options.numberOfIncrements;
-}
-
-void noteLayerSwept(AnalysisModel& model, int k) {
-  LayeredSoilState& state = model.layering;
-  const CriterionInfo& info = criterionInfo(model.soil.layers[k].criterion);
-  if (info.rockLike) ++state.RockLayersAbove;
-  if (info.code != Criterion::kUserPy && state.RockLayersAbove > 0) state.NoEquivDepth[k] = true;
-}
+// ---- the sweep ---------------------------------------------------------------------------
 
 bool criterionAvailable(int code) {
-  switch (criterionInfo(code).code) {
-    case Criterion::kSoftClay:
-    case Criterion::kSoftClayJ:
-    case Criterion::kStiffClayFreeWater:
-    case Criterion::kStiffClayNoFreeWater:
-    case Criterion::kStiffClayNoFreeWaterK:
-    case Criterion::kSandReese:
-    case Criterion::kSandApi:
-    case Criterion::kLiquefiedSand:
-    case Criterion::kWeakRock:
-    case Criterion::kVuggyLimestone:
-    case Criterion::kMassiveRock:
-    case Criterion::kPiedmont:
-    case Criterion::kLoess:
-    case Criterion::kElasticSubgrade:
-    case Criterion::kUserPy:
-    case Criterion::kCementedSilt:
-    case Criterion::kFrozenSoil:  // no curve: its nodes keep the modulus they had
-      return true;
-    default:
-      return false;
-  }
+  const CriterionInfo& info = criterionInfo(code);
+  // Frozen soil has no curve: its nodes keep the modulus they had.
+  return info.curveAt != nullptr || info.code == Criterion::kFrozenSoil;
 }
 
-void runCriterion(engine::RunContext& ctx, const CriterionCall& call) {
-  const int code = ctx.model.soil.layers[call.layer].criterion;
-  switch (criterionInfo(code).code) {
-    case Criterion::kSoftClay:
-      softClay(ctx, call);
-      return;
-    case Criterion::kSoftClayJ:
-      softClayJ(ctx, call);
-      return;
-    case Criterion::kStiffClayFreeWater:
-      stiffClayFreeWater(ctx, call);
-      return;
-    case Criterion::kStiffClayNoFreeWater:
-      stiffClayNoFreeWater(ctx, call);
-      return;
-    case Criterion::kStiffClayNoFreeWaterK:
-      stiffClayNoFreeWaterK(ctx, call);
-      return;
-    case Criterion::kSandReese:
-      sandReese(ctx, call);
-      return;
-    case Criterion::kSandApi:
-      sandApi(ctx, call);
-      return;
-    case Criterion::kLiquefiedSand:
-      liquefiedSand(ctx, call);
-      return;
-    case Criterion::kWeakRock:
-      weakRock(ctx, call);
-      return;
-    case Criterion::kVuggyLimestone:
-      vuggyLimestone(ctx, call);
-      return;
-    case Criterion::kMassiveRock:
-      massiveRock(ctx, call);
-      return;
-    case Criterion::kPiedmont:
-      piedmontResidualSoil(ctx, call);
-      return;
-    case Criterion::kLoess:
-      loess(ctx, call);
-      return;
-    case Criterion::kElasticSubgrade:
-      elasticSubgrade(ctx, call);
-      return;
-    case Criterion::kUserPy:
-      userPyCurves(ctx, call);
-      return;
-    case Criterion::kCementedSilt:
-      cementedSilt(ctx, call);
-      return;
-    // Frozen soil has no routine, and the undefined codes never reach a
-    // layer: their nodes keep the modulus they had.
-    case Criterion::kFrozenSoil:
-    case Criterion::kUndefined18:
-    case Criterion::kUndefined19:
-    case Criterion::kUndefined20:
-      return;
-    case Criterion::kNone:
-      break;
-  }
-  // The readers accept codes 1 to 20 only; anything else is a broken invariant.
-  engine::failInvariant("soil layer " + std::to_string(call.layer) + " has the criterion code " +
-                         std::to_string(code));
+void runCriterion(RunContext& ctx, const CriterionCall& call) {
+  const CriterionInfo& info = layerCriterion(ctx.model, call.layer);
+  // Frozen soil and the codes that name no criterion have no curve.
+  if (info.curveAt == nullptr) return;
+  sweepLayerNodes(ctx, info, call.layer, call.NodeFirst, call.NodeLast);
 }
 
-void updateSoilModuli(engine::RunContext& ctx) {
+void updateSoilModuli(RunContext& ctx) {
   AnalysisModel& model = ctx.model;
   model.layering.RockLayersAbove = 0;
   for (int k = 1; k <= model.soil.numberOfLayers; ++k) {
@@ -231,15 +354,17 @@ void updateSoilModuli(engine::RunContext& ctx) {
   }
 }
 
-void printPyCurves(engine::RunContext& ctx, int layer, int first, int last,
-                   std::span<const double> printDepths) {
-  CriterionCall call;
-  call.layer = layer;
-  call.NodeFirst = first;
-  call.NodeLast = last;
-  call.PrintMode = true;
-  call.printDepths = printDepths;
-  runCriterion(ctx, call);
+void printPyCurves(RunContext& ctx, int layer, int first, int last,
+                   std::span<const double> depths) {
+  const CriterionInfo& info = layerCriterion(ctx.model, layer);
+  if (info.curveAt == nullptr) return;
+  LayerSweep sweep;
+  for (int j = first; j <= last; ++j) {
+    const PyPoint point =
+        depthPoint(ctx.model, layer, j, depths[static_cast<std::size_t>(j)], first, last);
+    const PyCurve curve = info.curveAt(ctx, point, sweep);
+    info.writeBlock(ctx, point, curve);
+  }
 }
 
 }  // namespace quarn::soil

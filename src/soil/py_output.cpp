@@ -5,11 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "analysis/pile_model.h"
+#include "engine/messages.h"
 #include "output/format.h"
 #include "output/plot_records.h"
 #include "soil/py_framework.h"
-#include "engine/messages.h"
 
 namespace quarn::soil {
 
@@ -18,7 +17,7 @@ namespace {
 using engine::Channel;
 using engine::RunContext;
 
-// Output depths, 1-based like the node list they are copied into.
+// Requested depths, 1-based like node numbers (element 0 unused).
 using DepthList = std::array<double, kMaxPyOutputDepths + 1>;
 
 // Sorts the depths ascending by exchange and drops exact repeats; returns the
@@ -43,37 +42,64 @@ int orderedDistinctDepths(const PyOutputDepths& input, DepthList& depth) {
   return kept;
 }
 
-// The printing borrows the node positions 1..n and the layer node ranges of
-// the pile model for the output depths; this puts back what the analysis
-// holds, also when a criterion stops the run while printing.
-class BorrowedPileModel {
- public:
-  BorrowedPileModel(AnalysisModel& model, int n)
-      : model_(model),
-        n_(n),
-        topNodes_(model.pileModel.i_TopNodeInLayer),
-        bottomNodes_(model.pileModel.i_BottomNodeInLayer),
-        rockLayersAbove_(model.layering.RockLayersAbove) {
-    for (int j = 1; j <= n_; ++j) x_[j] = model.pileModel.node[j].x;
-  }
-  ~BorrowedPileModel() {
-    PileModel& pm = model_.pileModel;
-    for (int j = 1; j <= n_; ++j) pm.node[j].x = x_[j];
-    pm.i_TopNodeInLayer = topNodes_;
-    pm.i_BottomNodeInLayer = bottomNodes_;
-    model_.layering.RockLayersAbove = rockLayersAbove_;
-  }
-  BorrowedPileModel(const BorrowedPileModel&) = delete;
-  BorrowedPileModel& operator=(const BorrowedPileModel&) = delete;
-
- private:
-  AnalysisModel& model_;
-  int n_;
-  DepthList x_{};
-  std::array<int, kMaxLayers + 2> topNodes_;
-  std::array<int, kMaxLayers + 2> bottomNodes_;
-  int rockLayersAbove_;
+// The requested depths of each layer: first and last index into the depth
+// list, 0 for a layer without one. Entry numberOfLayers + 1 stands for
+// "below every layer".
+struct LayerDepthRanges {
+  std::array<int, kMaxLayers + 2> first{};
+  std::array<int, kMaxLayers + 2> last{};
 };
+
+// Assigns the sorted depths depth[1..n] to the soil layers by the rule that
+// assigns the nodes along the pile axis: a layer's first depth is the first
+// at or below its top, provided it lies at or above its bottom (a depth at an
+// interface goes to the upper layer when the layer above still takes it);
+// its last depth is the one before the first depth of the next layer that
+// has one, and the layer that reaches the deepest depth ends there. A layer
+// with depths but no deeper layer with depths, that does not reach the
+// deepest depth, is reported in the diagnostic block of the assignment and
+// gets no range.
+LayerDepthRanges assignDepthsToLayers(RunContext& ctx, const DepthList& depth, int n) {
+  const Soil& soil = ctx.model.soil;
+  const int layers = soil.numberOfLayers;
+  if (layers < 0 || layers > kMaxLayers) {
+    engine::failInvariant("number of soil layers outside 0 to 40");
+  }
+  LayerDepthRanges ranges;
+  int lastLayer = layers + 1;  // the layer that reaches the deepest depth, if any
+  for (int k = 1; k <= layers; ++k) {
+    const SoilLayer& layer = soil.layers[static_cast<std::size_t>(k)];
+    int first = 1;
+    while (first <= n && layer.top > depth[static_cast<std::size_t>(first)]) ++first;
+    if (first <= n && layer.bottom >= depth[static_cast<std::size_t>(first)]) {
+      ranges.first[static_cast<std::size_t>(k)] = first;
+    }
+    if (layer.bottom >= depth[static_cast<std::size_t>(n)]) {
+      lastLayer = k;
+      break;
+    }
+  }
+  ranges.last[static_cast<std::size_t>(lastLayer)] = n;
+
+  for (int k = 1; k < lastLayer; ++k) {
+    if (ranges.first[static_cast<std::size_t>(k)] == 0) continue;
+    int next = k + 1;
+    while (next <= layers && ranges.first[static_cast<std::size_t>(next)] == 0) ++next;
+    if (next <= layers) {
+      ranges.last[static_cast<std::size_t>(k)] = ranges.first[static_cast<std::size_t>(next)] - 1;
+      continue;
+    }
+    Channel& report = ctx.report;
+    report.line("ERROR 2 in computing i_BottomNodeInLayer");
+    report.line("Num_Nodes_To_Assign = " + std::to_string(n));
+    report.line("ilayer = " + std::to_string(k));
+    report.line("klayer = " + std::to_string(next));
+    report.line("jlayer = " + std::to_string(lastLayer));
+    report.line("i_Number_of_Layers = " + std::to_string(layers));
+    ranges.last[static_cast<std::size_t>(k)] = -1;
+  }
+  return ranges;
+}
 
 // Input error 23: the depth lies above the ground surface, where no soil
 // gives a curve.
@@ -108,33 +134,25 @@ void printPyCurvesAtDepths(RunContext& ctx) {
   out.line(std::string(80, '-'));
   if (n == 0) return;
 
-  BorrowedPileModel borrowed(model, n);
-  PileModel& pm = model.pileModel;
   const double groundSurface = model.soil.layers[1].top;
   for (int j = 1; j <= n; ++j) {
     if (depth[j] < groundSurface) {
       writeDepthAboveGroundSurface(ctx, j, depth[j], groundSurface);
-      // Recorded without the line of the error routine, and without a stop:
+      // Recorded directly, without the closing line of raiseError or a stop:
       // the analysis goes on (see Analyze_Load_Cases). An error that already
       // stops the run (a non-converged case of load type 4) keeps its code.
       if (!engine::isStopped(model)) model.state.errorCode = kPyDepthAboveGroundSurface;
       output::writePlotLine7RejectedDepth(ctx.plot, depth[j]);
       return;
     }
-    pm.node[j].x = depth[j];
   }
 
-  analysis::Assign_Layer_Nodes_Along_Axis(ctx, n);
+  const LayerDepthRanges ranges = assignDepthsToLayers(ctx, depth, n);
   const std::span<const double> depths(depth.data(), static_cast<std::size_t>(n) + 1);
   for (int k = 1; k <= model.soil.numberOfLayers; ++k) {
-    const int first = pm.i_TopNodeInLayer[static_cast<std::size_t>(k)];
-    const int last = pm.i_BottomNodeInLayer[static_cast<std::size_t>(k)];
+    const int first = ranges.first[static_cast<std::size_t>(k)];
+    const int last = ranges.last[static_cast<std::size_t>(k)];
     if (first == 0 || last < first) continue;
-    // The criteria use the equivalent depth of layered soil only while no
-    // rock-like layer lies above; the last analysis sweep marked the layers
-    // below one.
-    model.layering.RockLayersAbove =
-        model.layering.NoEquivDepth[static_cast<std::size_t>(k)] ? 1 : 0;
     printPyCurves(ctx, k, first, last, depths);
   }
 }

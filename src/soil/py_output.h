@@ -1,7 +1,7 @@
 // p-y curves at requested depths: after the first load case has converged,
 // the curve of the soil layer at each output depth of the input is printed to
-// the report and plotted, by the same criterion routines that give the
-// springs of the analysis, in print mode. Nothing of the analysis changes.
+// the report and plotted, by the same criterion curves that give the springs
+// of the analysis, evaluated at that depth. Nothing of the analysis changes.
 #pragma once
 
 #include "engine/messages.h"
@@ -17,8 +17,7 @@ inline constexpr int kPyDepthAboveGroundSurface = engine::kInputErrorBase + 23;
 // duplicates: plot Line 6, the report heading, then the curve block and plot
 // records of every depth from its layer's criterion. A depth above the ground
 // surface writes the input error 23 block, records the error and prints no
-// curve. The node positions and layer node ranges that the printing borrows
-// are put back afterwards.
+// curve. The results of the analysis are read, never changed.
 void printPyCurvesAtDepths(engine::RunContext& ctx);
 
 // True when the only error recorded so far is the non-fatal input error 23,

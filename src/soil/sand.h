@@ -15,38 +15,13 @@
 // API sand ("API Sand", API RP 2A): the same ultimate resistances written
 // with the coefficients C1, C2 and C3, pu = A ps with A = max(0.9, 3 - 0.8 z/b)
 // (static) or 0.9 (cyclic), and p = A ps tanh(k z y / (A ps)).
-//
-// Liquefied sand ("Liq Sand", Rollins et al. 2005): p = Pd A (B y)^C in kN/m
-// for y in mm, A, B and C functions of the depth in metres, up to 15 kN/m
-// (0.3 m pile) or the deflection of 150 mm, Pd a factor of the diameter.
 #pragma once
 
-#include <array>
-
-#include "engine/run_context.h"
 #include "engine/single_precision.h"
 #include "soil/py_framework.h"
+#include "soil/sand_wedge.h"
 
 namespace quarn::soil {
-
-// Empirical factors of Reese sand at z / b = 0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6
-// (also the A factor of the equivalent depth of a sand layer).
-namespace reese_sand {
-inline constexpr std::array<double, 10> kDepthRatios = {0.0, 0.5, 1.0, 1.5, 2.0,
-                                                        2.5, 3.0, 4.0, 5.0, 6.0};
-inline constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f),
-                                                    sp(1.48f), sp(1.23f), sp(1.06f), sp(0.90f),
-                                                    sp(0.88f), sp(0.88f)};
-inline constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f),
-                                                    sp(1.05f), sp(0.86f), sp(0.71f), sp(0.53f),
-                                                    sp(0.50f), sp(0.50f)};
-inline constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f),
-                                                    sp(1.03f), sp(0.98f), sp(0.94f), sp(0.90f),
-                                                    sp(0.88f), sp(0.88f)};
-inline constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f),
-                                                    sp(0.82f), sp(0.77f), sp(0.70f), sp(0.55f),
-                                                    sp(0.55f), sp(0.55f)};
-}  // namespace reese_sand
 
 inline constexpr int kWarningReeseSandFriction = -302;  // phi below 20 or above 48 degrees
 inline constexpr int kWarningApiSandFriction = -303;
@@ -56,31 +31,6 @@ inline constexpr int kWarningApiSandFriction = -303;
 // most 12.225 kN/m3, for sand above the water table otherwise). General
 // units have no default: 0.
 double defaultSandModulus(double phiDegrees, double gamma, int unitSystem);
-
-// The wedge and flow-around resistances of Reese sand, with the angles of
-// the failure wedge.
-struct SandWedge {
-  double phi = 0.0;  // radians
-  double alpha = 0.0;
-  double beta = 0.0;
-  double K0 = 0.4;
-  double KaLevel = 0.0;   // tan^2(45 deg - phi / 2)
-  double tan2Beta = 0.0;  // tan^2(beta), printed as the passive coefficient
-};
-
-SandWedge makeSandWedge(double phi, double K0);
-
-// Sloping ground: the active coefficient for an effective slope theta, and
-// the divisor s of the wedge (1 on level ground or without deflection).
-double slopingActiveCoefficient(double theta, double phi);
-double wedgeSlopeDivisor(double theta, double yn, double beta);
-
-// Shallow resistance pst for the active coefficient Ka: the level-ground
-// form, or for sloping ground (|theta| > 1e-15, s > 1e-20) its sloping form.
-double shallowSandResistance(const SandWedge& w, double Ka, double gamma, double z, double b,
-                             double theta, double s);
-// Deep resistance psd, with the level-ground active coefficient.
-double deepSandResistance(const SandWedge& w, double gamma, double z, double b);
 
 // ---- Reese sand -------------------------------------------------------------
 
@@ -98,7 +48,6 @@ struct ReeseSandInput {
 struct ReeseSandCurve {
   SandWedge wedge;
   double Ka = 0.0;  // active coefficient of the shallow resistance (sloping ground)
-  double s = 1.0;
   double pst = 0.0;
   double psd = 0.0;
   double ps = 0.0;
@@ -122,7 +71,10 @@ struct ReeseSandCurve {
   // The curve before the cut-off by the initial line, and the curve itself.
   double pBeforeInitialLine(double y) const;
   double p(double y) const;
-  double modulus(double y, double pm, double ym) const;
+  // Without deflection the initial slope k z, without the multipliers.
+  bool belowSmallDeflectionLimit(double y) const { return y < 1e-14; }
+  double limitingModulus(double /*pm*/, double /*ym*/) const { return kz; }
+  double secantModulus(double y, double pm, double ym) const { return pm * p(y) / (ym * y); }
 };
 
 ReeseSandCurve makeReeseSandCurve(const ReeseSandInput& in);
@@ -156,46 +108,53 @@ struct ApiSandCurve {
   double b = 0.0;
 
   double p(double y) const;
-  double modulus(double y, double pm, double ym) const;
+  // Without deflection the initial slope k z, without the multipliers.
+  bool belowSmallDeflectionLimit(double y) const { return y < 1e-14; }
+  double limitingModulus(double /*pm*/, double /*ym*/) const { return kz; }
+  double secantModulus(double y, double pm, double ym) const { return pm * p(y) / (ym * y); }
   // Resistance at 3 b / 80, the value integrated for layered soil.
   double layeredResistance() const;
 };
 
 ApiSandCurve makeApiSandCurve(const ApiSandInput& in);
 
-// ---- liquefied sand -----------------------------------------------------------
+// ---- the two criteria at a point of the layer sweep ------------------------------------
 
-struct LiquefiedSandInput {
-  double D = 0.0;      // pile diameter (model length unit)
-  double depth = 0.0;  // depth below the ground surface (model length unit)
+// The soil at a point of a sand layer, as the printed blocks show it.
+struct SandSoil {
+  double D = 0.0;
   double gamma = 0.0;  // average effective unit weight above the depth
-  bool firstLayer = true;
-  int unitSystem = kUnitsSi;
+  double phiDegrees = 0.0;
+  double k = 0.0;  // subgrade modulus
+  bool defaultK = false;
+  double z = 0.0;  // depth of the resistance formulas
 };
 
-struct LiquefiedSandCurve {
-  double Db = 0.0;  // diameter in metres
-  double Pd = 0.0;  // diameter factor
-  double zr = 0.0;  // depth in metres (normalized below the first layer)
-  double A = 0.0;
-  double B = 0.0;
-  double C = 0.0;
-  double pr = 0.0;          // p at 150 mm for a 0.3 m pile, kN/m
-  double pcap = 0.0;        // min(pr, 15) kN/m
-  double Pu = 0.0;          // upper limit, model units
-  double ycap = 0.0;        // deflection where the limit is reached, model units
-  bool capReached = false;  // the 15 kN/m limit is reached before 150 mm
-  int unitSystem = kUnitsSi;
+struct ReeseSandAtPoint {
+  SandSoil soil;
+  ReeseSandCurve curve;
 
-  double p(double y) const;
-  double modulus(double y, double pm, double ym) const;
+  bool belowSmallDeflectionLimit(double y) const { return curve.belowSmallDeflectionLimit(y); }
+  double limitingModulus(double pm, double ym) const { return curve.limitingModulus(pm, ym); }
+  double secantModulus(double y, double pm, double ym) const {
+    return curve.secantModulus(y, pm, ym);
+  }
+  // pu by trapezoids, down to the layer bottom; in the first layer with the
+  // ground above the pile head, half of pu over the layer.
+  void addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const;
 };
 
-LiquefiedSandCurve makeLiquefiedSandCurve(const LiquefiedSandInput& in);
+struct ApiSandAtPoint {
+  SandSoil soil;
+  ApiSandCurve curve;
 
-// The criterion routines of the three keys.
-void sandReese(engine::RunContext& ctx, const CriterionCall& call);
-void sandApi(engine::RunContext& ctx, const CriterionCall& call);
-void liquefiedSand(engine::RunContext& ctx, const CriterionCall& call);
+  bool belowSmallDeflectionLimit(double y) const { return curve.belowSmallDeflectionLimit(y); }
+  double limitingModulus(double pm, double ym) const { return curve.limitingModulus(pm, ym); }
+  double secantModulus(double y, double pm, double ym) const {
+    return curve.secantModulus(y, pm, ym);
+  }
+  // As Reese sand, with the resistance at 3 b / 80 for pu.
+  void addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const;
+};
 
 }  // namespace quarn::soil

@@ -8,8 +8,8 @@
 //           xr, or a decline from pc to pc z / xr at 15 y50 above it.
 #pragma once
 
-#include "engine/run_context.h"
 #include "engine/single_precision.h"
+#include "soil/criteria.h"
 #include "soil/py_framework.h"
 
 namespace quarn::soil {
@@ -36,7 +36,6 @@ struct SoftClayInput {
 // The curve at one depth with the quantities the report prints.
 struct SoftClayCurve {
   double y50 = 0.0;
-  double Np = 0.0;         // bearing factor, sloping-ground factor applied
   double xr = 0.0;         // transition depth 6 D c / (J c + gamma' D)
   double xrPrime = 0.0;    // max(2.5 D, xr)
   double puShallow = 0.0;  // c D Np before the sloping-ground factor
@@ -65,8 +64,21 @@ double softClaySlopeFactor(double theta, double yn);
 // kPa); 0 in general units, where none exists.
 double defaultEpsilon50(double c, int unitSystem);
 
-// The criterion routines of the two keys.
-void softClay(engine::RunContext& ctx, const CriterionCall& call);
-void softClayJ(engine::RunContext& ctx, const CriterionCall& call);
+// The curve of either key at a point of the layer sweep, with the soil values
+// its printed block shows.
+struct SoftClayAtPoint {
+  Criterion criterion = Criterion::kSoftClay;  // or kSoftClayJ
+  SoftClayInput soil;                          // z is the depth of the resistance formulas
+  SoftClayCurve curve;
+
+  bool belowSmallDeflectionLimit(double y) const { return curve.belowSmallDeflectionLimit(y); }
+  // The tangent k0, without the multipliers.
+  double limitingModulus(double /*pm*/, double /*ym*/) const { return curve.k0; }
+  double secantModulus(double y, double pm, double ym) const { return pm * curve.p(y) / (ym * y); }
+  // Static loading: pu by trapezoids; cyclic loading: pc, and pcs above the
+  // transition depth. At the last node pu over one increment; in the first
+  // layer with the ground above the pile head, from 3 c D to pu.
+  void addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const;
+};
 
 }  // namespace quarn::soil

@@ -1,6 +1,7 @@
 #include "soil/soil_profile.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -36,7 +37,7 @@ double pointValue(const Soil& soil, LayerValue SoilLayer::*slot, int j) {
 double strainSlot(const Soil& soil, int j) {
   const SoilLayer& layer = soil.layers[(j + 1) / 2];
   const LayerValue& value =
-      criterionInfo(layer.criterion).code == Criterion::kWeakRock ? layer.krm : layer.epsilon50;
+      criterionOf(layer) == Criterion::kWeakRock ? layer.krm : layer.epsilon50;
   return value[j % 2 == 1 ? 0 : 1];
 }
 
@@ -161,29 +162,37 @@ std::string listed(bool value) {
 
 // Class of layer k's soil at an interface; c is the layer's strength at the
 // interface point (it decides for cemented silt).
-int soilClassAt(const Soil& soil, int k, double c) {
-  const SoilClass soilClass = criterionInfo(soil.layers[k].criterion).soilClass;
+SoilClass soilClassAt(const Soil& soil, int k, double c) {
+  const SoilClass soilClass = criterionInfo(criterionOf(soil.layers[k])).soilClass;
   if (soilClass == SoilClass::kCohesiveIfStrength) {
-    return static_cast<int>(c > 0.0 ? SoilClass::kCohesive : SoilClass::kCohesionless);
+    return c > 0.0 ? SoilClass::kCohesive : SoilClass::kCohesionless;
   }
-  return static_cast<int>(soilClass);
+  return soilClass;
 }
 
 // Strength at an interface between layer k (above, strength ca) and layer
-// k + 1 (below, strength cb); 0 for a pair of classes without a rule.
-bool interfaceStrength(int above, int below, double ca, double cb, double& c) {
-  const auto weak = [](int cls) { return cls == 2 || cls == 4 || cls == 5; };
-  if (above == 1 && below == 1) {
+// k + 1 (below, strength cb); false for a pair of classes without a rule.
+// Clay and rock share the strength, rock leaning to the clay; against sand,
+// user curves or an elastic subgrade the clay or rock keeps its own.
+bool interfaceStrength(SoilClass above, SoilClass below, double ca, double cb, double& c) {
+  const auto strong = [](SoilClass cls) {
+    return cls == SoilClass::kCohesive || cls == SoilClass::kRock;
+  };
+  const auto weak = [](SoilClass cls) {
+    return cls == SoilClass::kCohesionless || cls == SoilClass::kUserInput ||
+           cls == SoilClass::kElasticSubgrade;
+  };
+  if (above == SoilClass::kCohesive && below == SoilClass::kCohesive) {
     c = (ca + cb) * 0.5;
-  } else if (above == 1 && below == 3) {
+  } else if (above == SoilClass::kCohesive && below == SoilClass::kRock) {
     c = (2.0 * ca + cb) * 0.5;
-  } else if (above == 3 && below == 1) {
+  } else if (above == SoilClass::kRock && below == SoilClass::kCohesive) {
     c = (2.0 * cb + ca) * 0.5;
-  } else if (above == 3 && below == 3) {
+  } else if (above == SoilClass::kRock && below == SoilClass::kRock) {
     c = (ca + cb) * 0.5;
-  } else if ((above == 1 || above == 3) && weak(below)) {
+  } else if (strong(above) && weak(below)) {
     c = ca;
-  } else if (weak(above) && (below == 1 || below == 3)) {
+  } else if (weak(above) && strong(below)) {
     c = cb;
   } else {
     return false;
@@ -191,8 +200,8 @@ bool interfaceStrength(int above, int below, double ca, double cb, double& c) {
   return true;
 }
 
-[[noreturn]] void stopOnUnknownSoilPair(RunContext& ctx, double x, int above, int below, int j,
-                                        bool atTip) {
+[[noreturn]] void stopOnUnknownSoilPair(RunContext& ctx, double x, SoilClass above, SoilClass below,
+                                        int j, bool atTip) {
   const Soil& soil = ctx.model.soil;
   const auto keyIndex = [&](int k) {
     return (k >= 1 && k <= kMaxLayers) ? soil.layers[k].criterion : 0;
@@ -205,17 +214,17 @@ bool interfaceStrength(int above, int below, double ca, double cb, double& c) {
   out.endLine();
   out.line(" X value for f(c) = " + listed(x));
   out.line(" Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)");
-  out.line(" Soil type above        = " + listed(above));
-  out.line(" Soil type below        = " + listed(below));
-  out.line(" cohesionless           = " + listed(2));
-  out.line(" cohesive               = " + listed(1));
+  out.line(" Soil type above        = " + listed(static_cast<int>(above)));
+  out.line(" Soil type below        = " + listed(static_cast<int>(below)));
+  out.line(" cohesionless           = " + listed(static_cast<int>(SoilClass::kCohesionless)));
+  out.line(" cohesive               = " + listed(static_cast<int>(SoilClass::kCohesive)));
   out.line(" JBOT index             = " + listed(j) +
            " = index number of strength value below depth in question");
   out.line(" At tip condition       = " + listed(atTip) + ", T = true, F = false");
   out.line(" i_SoilLayer_py_Type(JBOT/2)          = " + listed(keyIndex(j / 2)));
   out.line(" i_SoilLayer_py_Type(JBOT/2+1)        = " + listed(keyIndex(j / 2 + 1)));
   // The code text of this runtime error is never printed (runtime errors
-  // write no "ended prematurely" line); it follows the register's pattern.
+  // write no "ended prematurely" line); it follows the pattern of the others.
   engine::stopRun(ctx, "RUN00030", engine::kRuntimeErrorBase + 30);
 }
 
@@ -399,8 +408,8 @@ StrengthAtDepth lookupStrength(RunContext& ctx, double x) {
     result.c = ca;
     return result;
   }
-  const int above = soilClassAt(soil, upper, ca);
-  const int below = soilClassAt(soil, upper + 1, cb);
+  const SoilClass above = soilClassAt(soil, upper, ca);
+  const SoilClass below = soilClassAt(soil, upper + 1, cb);
   if (!interfaceStrength(above, below, ca, cb, result.c)) {
     stopOnUnknownSoilPair(ctx, x, above, below, j, result.atTip);
   }
@@ -501,6 +510,37 @@ double fn_GammaAvg(RunContext& ctx, double x) {
   const double average = averageFromSurface(soil, x, h, gamma, below);
   if (below) stopBelowUnitWeightData(ctx, x);
   return average;
+}
+
+double layerValueAt(const SoilLayer& layer, const LayerValue& value, double x) {
+  const double thickness = layer.bottom - layer.top;
+  if (thickness == 0.0) return value[0];
+  return value[0] + (x - layer.top) * (value[1] - value[0]) / thickness;
+}
+
+double fn_LayerValueAt(RunContext& ctx, int k, double x, const LayerValue& value,
+                       Criterion criterion) {
+  const SoilLayer& layer = ctx.model.soil.layers[static_cast<std::size_t>(k)];
+  if (layer.bottom == layer.top) {
+    const int number = criterionInfo(criterion).errors.zeroThickness;
+    engine::Channel& out = ctx.report;
+    out.line("**** Runtime Error No. " + std::to_string(number) + " ****");
+    out.endLine();
+    if (criterion == Criterion::kMassiveRock) {
+      out.line("Problem:  The top and bottom elevations for massive rock layer are equal.");
+      output::write(out,
+                    "(\"          The top and bottom elevations for layer \", I0, \" = \", "
+                    "ES12.4, 3/, "
+                    "\"Solution: Correct the input data for elevations defining the massive "
+                    "rock layer.\")",
+                    {k, layer.top});
+    } else {
+      out.line("Problem:  The top and bottom elevations for weak rock layer are equal.");
+      out.line("Solution: Correct the input data for elevations defining weak rock layer.");
+    }
+    engine::stopOnRuntimeError(ctx, number);
+  }
+  return layerValueAt(layer, value, x);
 }
 
 }  // namespace quarn::soil

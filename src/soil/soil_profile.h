@@ -12,6 +12,7 @@
 #pragma once
 
 #include "engine/run_context.h"
+#include "soil/criteria.h"
 
 namespace quarn::soil {
 
@@ -48,5 +49,15 @@ double fn_RQD(engine::RunContext& ctx, double x);
 double fn_CAvg(engine::RunContext& ctx, double x);
 // Average effective unit weight from the ground surface to x. Input error 15.
 double fn_GammaAvg(engine::RunContext& ctx, double x);
+
+// A layer property given at the layer top and bottom, interpolated linearly by
+// the depth x between them. A layer of no thickness has its top value.
+double layerValueAt(const SoilLayer& layer, const LayerValue& value, double x);
+
+// The same for the rock criteria, which need a layer of some thickness:
+// runtime error 20 (its text naming weak rock or massive rock by the
+// criterion) when the top and bottom of layer k coincide.
+double fn_LayerValueAt(engine::RunContext& ctx, int k, double x, const LayerValue& value,
+                       Criterion criterion);
 
 }  // namespace quarn::soil

@@ -3,36 +3,29 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "engine/pile_properties.h"
 #include "engine/messages.h"
 #include "output/format.h"
 #include "output/report_writers.h"
-#include "soil/criteria.h"
-#include "soil/criterion_support.h"
 #include "soil/curve_block.h"
+#include "soil/py_curve.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
 
 namespace {
 
+using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
-using support::layerValueAt;
-using support::PrintedCurve;
-using support::writeCurvePlot;
-using support::writeCurveRows;
-using support::writeDepthLines;
-using support::writeLayerNumber;
-using support::writeMultiplierLines;
 
 // ---- defaults -----------------------------------------------------------------
 
 // Upper limits of strength classes 1 to 3 (1000, 2000 and 4000 lb/ft2) in
-// lb/in2 and kPa. The routines without free water carry slightly different
+// lb/in2 and kPa. The keys without free water use slightly different
 // conversions of the same limits.
 struct StrengthClassLimits {
   std::array<double, 3> us;
@@ -49,7 +42,7 @@ constexpr StrengthClassLimits kNoWaterClassLimits = {
 constexpr std::array<double, 4> kDefaultEpsilon50 = {sp(0.011f), sp(0.007f), sp(0.005f),
                                                      sp(0.004f)};
 
-// Default k by strength class: lb/in3, and kN/m3 as each routine converts it.
+// Default k by strength class: lb/in3, and kN/m3 as each key converts it.
 struct DefaultK {
   std::array<double, 4> us;
   std::array<double, 4> si;
@@ -73,8 +66,6 @@ constexpr DefaultK kWithKCyclicK = {
 struct StiffClayVariant {
   StiffClayKind kind;
   Criterion criterion;
-  int inputErrorNoCohesion;
-  std::string_view codeTextNoCohesion;
   // Strength warnings: US customary low and high, SI low and high.
   std::array<int, 4> warnings;
   double siLow;
@@ -89,8 +80,6 @@ struct StiffClayVariant {
 constexpr StiffClayVariant kFreeWater = {
     StiffClayKind::kFreeWater,
     Criterion::kStiffClayFreeWater,
-    14,
-    "INP00014",
     {kWarningStiffClayFreeWaterLowUs, kWarningStiffClayFreeWaterHighUs,
      kWarningStiffClayFreeWaterLowSi, kWarningStiffClayFreeWaterHighSi},
     sp(23.940128326416016f),
@@ -104,8 +93,6 @@ constexpr StiffClayVariant kFreeWater = {
 constexpr StiffClayVariant kNoFreeWater = {
     StiffClayKind::kNoFreeWater,
     Criterion::kStiffClayNoFreeWater,
-    13,
-    "INP00013",
     {kWarningStiffClayNoWaterLowUs, kWarningStiffClayNoWaterHighUs, kWarningStiffClayNoWaterLowSi,
      kWarningStiffClayNoWaterHighSi},
     sp(23.940000534057617f),
@@ -119,8 +106,6 @@ constexpr StiffClayVariant kNoFreeWater = {
 constexpr StiffClayVariant kNoFreeWaterK = {
     StiffClayKind::kNoFreeWaterK,
     Criterion::kStiffClayNoFreeWaterK,
-    13,
-    "INP00013",
     {kWarningStiffClayWithKLowUs, kWarningStiffClayWithKHighUs, kWarningStiffClayWithKLowSi,
      kWarningStiffClayWithKHighSi},
     sp(23.940000534057617f),
@@ -141,32 +126,15 @@ constexpr std::array<double, 14> kNoWaterPrintMultiples = {
     0.0,       sp(0.00001f), sp(0.00005f), sp(0.0001f), sp(0.0005f), sp(0.001f), sp(0.005f),
     sp(0.01f), sp(0.025f),   sp(0.05f),    sp(0.075f),  sp(0.1f),    sp(0.25f),  sp(0.5f)};
 
-// Everything known at one node (or output depth), for the curve and its report.
-struct StiffClayPoint {
-  int index = 0;
-  CallPoint at;
-  double D = 0.0;
-  double c = 0.0;
-  double ca = 0.0;
-  double gamma = 0.0;
-  double e50 = 0.0;
-  double k = 0.0;
-  bool defaultK = false;
-  double pm = 1.0;
-  double ym = 1.0;
-  double fs = 1.0;
-  double z = 0.0;
-  StiffClayNoWaterCurve noWater;
-  StiffClayFreeWaterCurve freeWater;
-};
-
 // ---- errors and warnings ----------------------------------------------------------
 
 [[noreturn]] void stopOnMissingCohesion(RunContext& ctx, const StiffClayVariant& variant) {
+  const int number = criterionInfo(variant.criterion).errors.noStrengthBelowTop;
+  const std::string title = "**** Input Data Error No. " + std::to_string(number) + " ****";
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
+    channel->line(title);
+    channel->endLine();
     if (variant.kind == StiffClayKind::kFreeWater) {
-      channel->line("**** Input Data Error No. 14 ****");
-      channel->endLine();
       channel->line("An error was detected in the input data used to compute p-y curves in ");
       channel->line("stiff clay with free water.");
       channel->endLine();
@@ -175,8 +143,6 @@ struct StiffClayPoint {
       channel->line("Solution:  Check and compare the values of shear strength and revise the ");
       channel->line("input so that the strength values are correct for the soil types specified.");
     } else {
-      channel->line("**** Input Data Error No. 13 ****");
-      channel->endLine();
       channel->line("An error was detected in the input data.");
       channel->line("Problem:  Zero was input for cohesion of stiff clay without free water.");
       channel->endLine();
@@ -189,17 +155,18 @@ struct StiffClayPoint {
       }
     }
   }
-  engine::stopRun(ctx, variant.codeTextNoCohesion,
-                  engine::kInputErrorBase + variant.inputErrorNoCohesion);
+  stopOnInputError(ctx, number);
 }
 
 // General units have no defaults of epsilon-50 and k. Without them the curve
 // has y50 = 0 (a modulus that is not a number) or k = 0 (no resistance at
 // all), so the run stops here and says what to enter.
-[[noreturn]] void stopOnMissingDefaults(RunContext& ctx, int layer) {
+[[noreturn]] void stopOnMissingDefaults(RunContext& ctx, const StiffClayVariant& variant,
+                                        int layer) {
+  const int number = criterionInfo(variant.criterion).errors.noDefaults;
   for (Channel* channel : {&ctx.report, &ctx.messages}) {
     channel->emptyLines(2);
-    channel->line("**** Runtime Error No. 41 ****");
+    channel->line("**** Runtime Error No. " + std::to_string(number) + " ****");
     channel->endLine();
     channel->line("Problem:  General units have been selected for use in computations in ");
     channel->line("combination with default values of epsilon-50 or k for stiff clay in soil ");
@@ -211,7 +178,7 @@ struct StiffClayPoint {
     channel->line("Solution:  Select US customary or SI units for the computations, or enter ");
     channel->line("non-zero values of epsilon-50 and k for the layer.");
   }
-  engine::stopOnRuntimeError(ctx, kRuntimeStiffClayNoDefaults);
+  engine::stopOnRuntimeError(ctx, number);
 }
 
 // Registers the warning of a strength outside the range the criterion suits.
@@ -271,80 +238,27 @@ void writeColumnHeader(Channel& out, const UnitLabels& labels) {
   out.line(curve_block::kDashes);
 }
 
-void writeCurveBlock(RunContext& ctx, const StiffClayVariant& variant, const CriterionCall& call,
-                     const StiffClayPoint& point) {
-  const AnalysisModel& model = ctx.model;
-  const UnitLabels& labels = model.labels;
-  const bool cyclic = model.options.cyclicLoading;
-  const double N = model.options.numberOfCycles;
-  Channel& out = ctx.report;
-
-  curve_block::writeTitle(out, cyclic ? variant.cyclicTitle : variant.staticTitle,
-                          variant.titleSecondLine);
-  writeLayerNumber(out, call.layer, "I12");
-  writeDepthLines(out, model, point.at.depth);
-
-  PrintedCurve points;
-  if (variant.kind == StiffClayKind::kFreeWater) {
-    const StiffClayFreeWaterCurve& curve = point.freeWater;
-    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
-    output::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
-    output::writeLabelledValue(out, "c (at curve depth)", "F12.3", point.c, labels.stress);
-    output::writeLabelledValue(out, "Avergage c", "F12.3", point.ca, labels.stress);
-    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
-                               labels.subgradeModulus);
-    output::writeLabelledValue(out, "k", "F12.3", point.k, labels.subgradeModulus);
-    output::writeLabelledValue(out, "Epsilon50", "F12.5", point.e50);
-    output::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
-    output::writeLabelledValue(out, "As", "F12.5", curve.As);
-    output::writeLabelledValue(out, cyclic ? "Ac" : "Ac (not used)", "F12.5", curve.Ac);
-    // The shallow resistance as the curve uses it, sloping-ground factor applied.
-    output::writeLabelledValue(out, "pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
-    output::writeLabelledValue(out, "pcd", "F12.3", curve.pcd, labels.forcePerLength);
-    output::writeLabelledValue(out, "pc", "F12.3", curve.pc, labels.forcePerLength);
-    // The resistance the curve keeps at large deflections (the value the
-    // layered-soil integral takes as ultimate).
-    output::writeLabelledValue(out, "pu", "F12.3", curve.residual, labels.forcePerLength);
-    writeMultiplierLines(out, point.pm, point.ym);
-    if (cyclic) output::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", N);
-    points = freeWaterPoints(curve);
-  } else {
-    const bool withK = variant.kind == StiffClayKind::kNoFreeWaterK;
-    const StiffClayNoWaterCurve& curve = point.noWater;
-    if (!withK) curve_block::writeAngleLines(out, model, "Pile Batter Angle");
-    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", point.z, labels.length);
-    output::writeLabelledValue(out, "Diameter", "F12.3", point.D, labels.length);
-    output::writeLabelledValue(out, "Undrained cohesion, c", "F12.5", point.c, labels.stress);
-    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", point.gamma,
-                               labels.subgradeModulus);
-    if (withK) output::writeLabelledValue(out, "k", "F12.0", point.k, labels.subgradeModulus);
-    output::writeLabelledValue(out, "Epsilon-50", "F12.5", point.e50);
-    output::writeLabelledValue(out, "Pct", "F12.3", point.fs * curve.pct, labels.forcePerLength);
-    output::writeLabelledValue(out, "Pcd", "F12.3", curve.pcd, labels.forcePerLength);
-    output::writeLabelledValue(out, "y50", "F12.5", curve.y50, labels.length);
-    writeMultiplierLines(out, point.pm, point.ym);
-    if (cyclic) {
-      output::writeLabelledValue(
-          out, withK ? "Number of Cycles of Loading" : "Number of cycles of loading", "F12.0", N);
-    }
-    points = noWaterPoints(curve, N);
+const StiffClayVariant& variantOf(StiffClayKind kind) {
+  switch (kind) {
+    case StiffClayKind::kFreeWater:
+      return kFreeWater;
+    case StiffClayKind::kNoFreeWater:
+      return kNoFreeWater;
+    case StiffClayKind::kNoFreeWaterK:
+      break;
   }
-
-  writeColumnHeader(out, labels);
-  writeCurveRows(out, points, point.pm, point.ym);
-  writeCurvePlot(ctx, variant.criterion, point.at.depth, point.index, points, point.pm, point.ym);
+  return kNoFreeWaterK;
 }
 
-// ---- the node steps ------------------------------------------------------------------
+// ---- the curve at a point --------------------------------------------------------------
 
 // Subgrade modulus of the layer at depth x: interpolated between the layer's
-// top and bottom values, the bottom taking the top value when it is not
-// positive; the default of the strength class when the top value is not
+// top and bottom values, a bottom value that is not positive taken as the top
+// value; the default of the strength class when the top value is not
 // positive. Returns 0 where a default is needed and none exists.
-double subgradeModulusAt(AnalysisModel& model, const StiffClayVariant& variant, int k, double x,
-                         double c, bool& usedDefault) {
-  SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
-  if (layer.subgradeK[1] <= 0.0) layer.subgradeK[1] = layer.subgradeK[0];
+double subgradeModulusAt(const AnalysisModel& model, const StiffClayVariant& variant, int k,
+                         double x, double c, bool& usedDefault) {
+  const SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
   // The top value of "StfClyAK" is "not given" when it is zero; a negative
   // value is taken as not given too, as a negative k would turn the initial
   // line into a negative resistance.
@@ -352,12 +266,14 @@ double subgradeModulusAt(AnalysisModel& model, const StiffClayVariant& variant, 
   if (usedDefault) {
     return stiffClayDefaultK(variant.kind, c, model.options.IUNITS, model.options.cyclicLoading);
   }
-  return layerValueAt(layer, layer.subgradeK, x);
+  const double top = layer.subgradeK[0];
+  const double bottom = layer.subgradeK[1] <= 0.0 ? top : layer.subgradeK[1];
+  return layerValueAt(layer, {top, bottom}, x);
 }
 
-// Average strength above the depth for the curve in print mode: c grows
-// linearly within a layer, so the mean from the layer top to the depth is
-// the mean of the two end values. (The running average of analysis mode
+// Average strength above the depth for a printed curve: c grows linearly
+// within a layer, so the mean from the layer top to the depth is the mean of
+// the two end values. (The running average over the nodes of the analysis
 // starts at the layer's first node, within one increment of the top, and
 // gives nearly the same.)
 double printedAverageStrength(const AnalysisModel& model, int k, double x, double c) {
@@ -366,134 +282,77 @@ double printedAverageStrength(const AnalysisModel& model, int k, double x, doubl
   return 0.5 * (layer.cohesion[0] + c);
 }
 
-void runStiffClay(RunContext& ctx, const CriterionCall& call, const StiffClayVariant& variant) {
+// Properties in, curve out: the soil at the point, the checks and defaults,
+// and the curve of the key.
+PyCurve curveAt(RunContext& ctx, const PyPoint& point, LayerSweep& sweep,
+                const StiffClayVariant& variant) {
   AnalysisModel& model = ctx.model;
-  Options& options = model.options;
-  const int k = call.layer;
-  const int units = options.IUNITS;
+  const Options& options = model.options;
+  const int k = point.layer;
+  const double x = point.depth;
   const bool freeWater = variant.kind == StiffClayKind::kFreeWater;
   const bool withK = variant.kind == StiffClayKind::kNoFreeWaterK;
-  if (variant.kind == StiffClayKind::kNoFreeWater) {
-    options.numberOfCycles = std::max(1.0, options.numberOfCycles);
+  StiffClayAtPoint at;
+  at.kind = variant.kind;
+  at.D = point.D;
+  const StrengthAtDepth strength = lookupStrength(ctx, x);
+  at.c = strength.c;
+  at.gamma = fn_GammaAvg(ctx, x);
+
+  // Checks and defaults.
+  if (!point.firstInLayer() && at.c < 1e-10) stopOnMissingCohesion(ctx, variant);
+  if (!strength.atInterface) checkStrength(model, variant, at.c);
+  at.e50 = fn_e50(model, x);
+  if (at.e50 <= 0.0) {
+    at.e50 = stiffClayDefaultEpsilon50(variant.kind, at.c, options.IUNITS);
+    if (at.e50 <= 0.0) stopOnMissingDefaults(ctx, variant, k);
   }
-  const Soil& soil = model.soil;
-  const double xg = soil.layers[1].top;
-  const double h = incrementLength(model);
-  double& F = model.layering.F[static_cast<std::size_t>(k)];
-  // Running average of c over the layer's nodes (trapezoids by vertical depth).
-  double sumC = 0.0;
-  double cPrevious = 0.0;
-  double depthPrevious = 0.0;
-  double depthFirst = 0.0;
-  double ultimatePrevious = 0.0;
-
-  for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
-    StiffClayPoint point;
-    point.index = i;
-    point.at = callPoint(model, call, i);
-    const double x = point.at.depth;
-
-    // Pile and soil properties at the depth.
-    point.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
-    const StrengthAtDepth strength = lookupStrength(ctx, x);
-    point.c = strength.c;
-    point.gamma = fn_GammaAvg(ctx, x);
-    point.pm = fn_pMult(model.tables.multipliers, point.at.x);
-    point.ym = fn_yMult(model.tables.multipliers, point.at.x);
-
-    // Checks and defaults.
-    if (i > call.NodeFirst && point.c < 1e-10) stopOnMissingCohesion(ctx, variant);
-    if (!strength.atInterface) checkStrength(model, variant, point.c);
-    point.e50 = fn_e50(model, x);
-    if (point.e50 <= 0.0) {
-      point.e50 = stiffClayDefaultEpsilon50(variant.kind, point.c, units);
-      if (point.e50 <= 0.0) stopOnMissingDefaults(ctx, k);
-    }
-    if (freeWater || withK) {
-      point.k = subgradeModulusAt(model, variant, k, x, point.c, point.defaultK);
-      if (point.k <= 0.0 && point.defaultK) stopOnMissingDefaults(ctx, k);
-    }
-
-    // Average strength above the depth.
-    if (call.PrintMode) {
-      point.ca = printedAverageStrength(model, k, x, point.c);
-    } else if (i == call.NodeFirst) {
-      point.ca = point.c;
-      sumC = 0.0;
-      depthFirst = x;
-    } else {
-      sumC += (cPrevious + point.c) * 0.5 * (x - depthPrevious);
-      point.ca = sumC / (x - depthFirst);
-    }
-    cPrevious = point.c;
-    depthPrevious = x;
-    if (freeWater && k == 1) point.ca = fn_CAvg(ctx, x);
-
-    // The curve at this depth.
-    point.z = curve_block::resistanceDepth(model, x);
-    point.fs = stiffClaySlopeFactor(model.tables.batter.effectiveSlopeAngle,
-                                    signedDeflection(model, call, i), variant.rootHalf);
-    double ultimate = 0.0;
-    if (freeWater) {
-      StiffClayFreeWaterInput in;
-      in.c = point.c;
-      in.ca = point.ca;
-      in.gamma = point.gamma;
-      in.e50 = point.e50;
-      in.b = point.D;
-      in.z = point.z;
-      in.fs = point.fs;
-      in.k = point.k;
-      in.cyclic = options.cyclicLoading;
-      point.freeWater = makeStiffClayFreeWaterCurve(in);
-      ultimate = point.freeWater.residual;
-    } else {
-      StiffClayNoWaterInput in;
-      in.c = point.c;
-      in.gamma = point.gamma;
-      in.e50 = point.e50;
-      in.b = point.D;
-      in.z = point.z;
-      in.fs = point.fs;
-      in.cyclic = options.cyclicLoading;
-      in.N = options.numberOfCycles;
-      in.withK = withK;
-      in.k = point.k;
-      point.noWater = makeStiffClayNoWaterCurve(in);
-      ultimate = point.noWater.pu;
-    }
-
-    // Integral of the ultimate resistance over the layer (layered soil).
-    if (!call.PrintMode && i == call.NodeFirst) F = 0.0;
-    if (i > call.NodeFirst) F += (ultimatePrevious + ultimate) * h / 2.0;
-    if (i == call.NodeLast) {
-      F += (soil.layers[static_cast<std::size_t>(k)].bottom - point.at.x) * ultimate;
-    }
-    if (xg < -0.00001 && k == 1) {
-      // Ground surface above the pile head: from the surface resistance
-      // 3 c b to the resistance at the node over the layer thickness.
-      const double surfaceC = withK ? point.ca : fn_CAvg(ctx, x);
-      F = (3.0 * surfaceC * point.D + ultimate) * 0.5 *
-          (soil.layers[1].bottom - soil.layers[1].top);
-    }
-    ultimatePrevious = ultimate;
-
-    if (call.PrintMode) {
-      writeCurveBlock(ctx, variant, call, point);
-      continue;
-    }
-
-    // The modulus at the node's deflection relative to the soil.
-    const double y = relativeDeflection(model, i, point.ym);
-    const double Es = freeWater ? point.freeWater.modulus(y, point.pm, point.ym)
-                                : point.noWater.modulus(y, point.pm, point.ym);
-    if (freeWater && std::isnan(Es)) {
-      // Reported, and left to the solver, which stops on the deflections
-      // that are not numbers.
-      ctx.messages.line("Error in stiff clay with water at line 502");
-    }
-    storeModulus(model, i, Es);
+  bool defaultK = false;
+  if (freeWater || withK) {
+    at.k = subgradeModulusAt(model, variant, k, x, at.c, defaultK);
+    if (at.k <= 0.0 && defaultK) stopOnMissingDefaults(ctx, variant, k);
   }
+
+  // Average strength above the depth.
+  at.ca = point.printed ? printedAverageStrength(model, k, x, at.c)
+                        : sweep.averageFromLayerTop(point, at.c);
+  if (freeWater && k == 1) at.ca = fn_CAvg(ctx, x);
+  if (!point.printed && k == 1 && model.soil.layers[1].top < -kGroundAboveHead) {
+    at.surfaceC = withK ? at.ca : fn_CAvg(ctx, x);
+  }
+
+  // The curve at this depth. "StfClyAW" is written for one cycle at least.
+  const double cycles = cyclesOfLoading(model);
+  at.N = variant.kind == StiffClayKind::kNoFreeWater ? std::max(1.0, cycles) : cycles;
+  at.z = sweep.resistanceDepth(point);
+  at.fs = stiffClaySlopeFactor(model.tables.batter.effectiveSlopeAngle, point.yn, variant.rootHalf);
+  if (freeWater) {
+    StiffClayFreeWaterInput in;
+    in.c = at.c;
+    in.ca = at.ca;
+    in.gamma = at.gamma;
+    in.e50 = at.e50;
+    in.b = at.D;
+    in.z = at.z;
+    in.fs = at.fs;
+    in.k = at.k;
+    in.cyclic = options.cyclicLoading;
+    at.freeWater = makeStiffClayFreeWaterCurve(in);
+  } else {
+    StiffClayNoWaterInput in;
+    in.c = at.c;
+    in.gamma = at.gamma;
+    in.e50 = at.e50;
+    in.b = at.D;
+    in.z = at.z;
+    in.fs = at.fs;
+    in.cyclic = options.cyclicLoading;
+    in.N = at.N;
+    in.withK = withK;
+    in.k = at.k;
+    at.noWater = makeStiffClayNoWaterCurve(in);
+  }
+  return PyCurve{at};
 }
 
 }  // namespace
@@ -596,15 +455,6 @@ double StiffClayNoWaterCurve::p(double y) const {
   return withK ? std::min(value, kz * y) : value;
 }
 
-double StiffClayNoWaterCurve::modulus(double y, double pm, double ym) const {
-  if (withK) {
-    if (y < 1e-14) return kz;  // the initial slope, without multipliers
-  } else if (y < yLimit) {
-    return pm / ym * kLimit;
-  }
-  return pm * p(y) / (ym * y);
-}
-
 // ---- with free water ---------------------------------------------------------------
 
 StiffClayFreeWaterCurve makeStiffClayFreeWaterCurve(const StiffClayFreeWaterInput& in) {
@@ -656,23 +506,105 @@ double StiffClayFreeWaterCurve::p(double y) const {
   return std::min(value, kz * y);
 }
 
-double StiffClayFreeWaterCurve::modulus(double y, double pm, double ym) const {
-  if (y < 1e-14) return kz;  // the initial slope, without multipliers
-  return pm * p(y) / (std::abs(y) * ym);
+// ---- the three keys at a point ---------------------------------------------------------
+
+bool StiffClayAtPoint::belowSmallDeflectionLimit(double y) const {
+  return freeWaterCurve() ? freeWater.belowSmallDeflectionLimit(y)
+                          : noWater.belowSmallDeflectionLimit(y);
 }
 
-// ---- the routines ------------------------------------------------------------------
-
-void stiffClayFreeWater(RunContext& ctx, const CriterionCall& call) {
-  runStiffClay(ctx, call, kFreeWater);
+double StiffClayAtPoint::limitingModulus(double pm, double ym) const {
+  return freeWaterCurve() ? freeWater.limitingModulus(pm, ym) : noWater.limitingModulus(pm, ym);
 }
 
-void stiffClayNoFreeWater(RunContext& ctx, const CriterionCall& call) {
-  runStiffClay(ctx, call, kNoFreeWater);
+double StiffClayAtPoint::secantModulus(double y, double pm, double ym) const {
+  return freeWaterCurve() ? freeWater.secantModulus(y, pm, ym) : noWater.secantModulus(y, pm, ym);
 }
 
-void stiffClayNoFreeWaterK(RunContext& ctx, const CriterionCall& call) {
-  runStiffClay(ctx, call, kNoFreeWaterK);
+void StiffClayAtPoint::addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const {
+  F.trapezoid(point, ultimate());
+  F.toLayerBottom(point, ultimate());
+  // Ground surface above the pile head: from the surface resistance 3 c b to
+  // the resistance at the node over the layer thickness.
+  F.groundAboveHead(point, 3.0 * surfaceC * D, ultimate());
+}
+
+PyCurve stiffClayFreeWaterCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
+  return curveAt(ctx, point, sweep, kFreeWater);
+}
+
+PyCurve stiffClayNoFreeWaterCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
+  return curveAt(ctx, point, sweep, kNoFreeWater);
+}
+
+PyCurve stiffClayNoFreeWaterKCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
+  return curveAt(ctx, point, sweep, kNoFreeWaterK);
+}
+
+void writeStiffClayBlock(RunContext& ctx, const PyPoint& point, const PyCurve& curve) {
+  const StiffClayAtPoint& at = curve.as<StiffClayAtPoint>();
+  const StiffClayVariant& variant = variantOf(at.kind);
+  const AnalysisModel& model = ctx.model;
+  const UnitLabels& labels = model.labels;
+  const bool cyclic = model.options.cyclicLoading;
+  Channel& out = ctx.report;
+
+  curve_block::writeTitle(out, cyclic ? variant.cyclicTitle : variant.staticTitle,
+                          variant.titleSecondLine);
+  curve_block::writeLayerNumber(out, point.layer, "I12");
+  curve_block::writeDepthLines(out, model, point.depth);
+
+  PrintedCurve points;
+  if (at.freeWaterCurve()) {
+    const StiffClayFreeWaterCurve& c = at.freeWater;
+    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", at.z, labels.length);
+    output::writeLabelledValue(out, "Diameter", "F12.3", at.D, labels.length);
+    output::writeLabelledValue(out, "c (at curve depth)", "F12.3", at.c, labels.stress);
+    output::writeLabelledValue(out, "Avergage c", "F12.3", at.ca, labels.stress);
+    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", at.gamma,
+                               labels.subgradeModulus);
+    output::writeLabelledValue(out, "k", "F12.3", at.k, labels.subgradeModulus);
+    output::writeLabelledValue(out, "Epsilon50", "F12.5", at.e50);
+    output::writeLabelledValue(out, "y50", "F12.5", c.y50, labels.length);
+    output::writeLabelledValue(out, "As", "F12.5", c.As);
+    output::writeLabelledValue(out, cyclic ? "Ac" : "Ac (not used)", "F12.5", c.Ac);
+    // The shallow resistance as the curve uses it, sloping-ground factor applied.
+    output::writeLabelledValue(out, "pct", "F12.3", at.fs * c.pct, labels.forcePerLength);
+    output::writeLabelledValue(out, "pcd", "F12.3", c.pcd, labels.forcePerLength);
+    output::writeLabelledValue(out, "pc", "F12.3", c.pc, labels.forcePerLength);
+    // The resistance the curve keeps at large deflections (the value the
+    // layered-soil integral takes as ultimate).
+    output::writeLabelledValue(out, "pu", "F12.3", c.residual, labels.forcePerLength);
+    curve_block::writeMultiplierLines(out, point.pm, point.ym);
+    if (cyclic) output::writeLabelledValue(out, "Number of Cycles of Loading", "F12.0", at.N);
+    points = freeWaterPoints(c);
+  } else {
+    const bool withK = at.kind == StiffClayKind::kNoFreeWaterK;
+    const StiffClayNoWaterCurve& c = at.noWater;
+    if (!withK) curve_block::writeAngleLines(out, model, "Pile Batter Angle");
+    output::writeLabelledValue(out, "Equivalent Depth", "F12.3", at.z, labels.length);
+    output::writeLabelledValue(out, "Diameter", "F12.3", at.D, labels.length);
+    output::writeLabelledValue(out, "Undrained cohesion, c", "F12.5", at.c, labels.stress);
+    output::writeLabelledValue(out, "Average Eff. Unit Weight", "F12.5", at.gamma,
+                               labels.subgradeModulus);
+    if (withK) output::writeLabelledValue(out, "k", "F12.0", at.k, labels.subgradeModulus);
+    output::writeLabelledValue(out, "Epsilon-50", "F12.5", at.e50);
+    output::writeLabelledValue(out, "Pct", "F12.3", at.fs * c.pct, labels.forcePerLength);
+    output::writeLabelledValue(out, "Pcd", "F12.3", c.pcd, labels.forcePerLength);
+    output::writeLabelledValue(out, "y50", "F12.5", c.y50, labels.length);
+    curve_block::writeMultiplierLines(out, point.pm, point.ym);
+    if (cyclic) {
+      output::writeLabelledValue(
+          out, withK ? "Number of Cycles of Loading" : "Number of cycles of loading", "F12.0",
+          at.N);
+    }
+    points = noWaterPoints(c, at.N);
+  }
+
+  writeColumnHeader(out, labels);
+  curve_block::writeCurveRows(out, points, point.pm, point.ym);
+  curve_block::writeCurvePlot(ctx, variant.criterion, point.depth, point.index, points, point.pm,
+                              point.ym);
 }
 
 }  // namespace quarn::soil

@@ -18,18 +18,15 @@
 //   both cut off by the initial straight line k z y.
 #pragma once
 
-#include "engine/run_context.h"
+#include <cmath>
+
 #include "engine/single_precision.h"
+#include "soil/criteria.h"
 #include "soil/py_framework.h"
 
 namespace quarn::soil {
 
-// Runtime error of this engine (beyond the numbered ones of the system): a
-// stiff clay layer needs a default epsilon-50 or k in general units, where
-// none exists.
-inline constexpr int kRuntimeStiffClayNoDefaults = 41;
-
-// Strength warnings, by routine: US customary low and high, SI low and high.
+// Strength warnings, by key: US customary low and high, SI low and high.
 inline constexpr int kWarningStiffClayFreeWaterLowUs = -3051;
 inline constexpr int kWarningStiffClayFreeWaterHighUs = -3052;
 inline constexpr int kWarningStiffClayFreeWaterLowSi = -3053;
@@ -63,7 +60,7 @@ double fn_AcCoef(double r);
 
 // Factor on the shallow resistance for sloping ground, as for soft clay:
 // theta the effective slope angle (radians), yn the signed deflection.
-// rootHalf is the 1 / sqrt(2) of the routine.
+// rootHalf is 1 / sqrt(2), held in double or single precision by key.
 double stiffClaySlopeFactor(double theta, double yn, double rootHalf);
 
 // ---- without free water ("StfClyAW", "StfClyAK") ---------------------------
@@ -99,8 +96,12 @@ struct StiffClayNoWaterCurve {
 
   // Soil resistance at deflection y >= 0 (already divided by the y-multiplier).
   double p(double y) const;
-  // Modulus of a node at deflection y, the multipliers included.
-  double modulus(double y, double pm, double ym) const;
+  // Below the small-deflection limit ("StfClyAW": 0.00002 b; "StfClyAK": no
+  // deflection) the node takes the limiting modulus: the secant at the limit
+  // with the multipliers, or the initial slope k z without them.
+  bool belowSmallDeflectionLimit(double y) const { return withK ? y < 1e-14 : y < yLimit; }
+  double limitingModulus(double pm, double ym) const { return withK ? kz : pm / ym * kLimit; }
+  double secantModulus(double y, double pm, double ym) const { return pm * p(y) / (ym * y); }
 };
 
 StiffClayNoWaterCurve makeStiffClayNoWaterCurve(const StiffClayNoWaterInput& in);
@@ -132,14 +133,43 @@ struct StiffClayFreeWaterCurve {
   bool cyclic = false;
 
   double p(double y) const;
-  double modulus(double y, double pm, double ym) const;
+  // Without deflection the initial slope k z, without the multipliers.
+  bool belowSmallDeflectionLimit(double y) const { return y < 1e-14; }
+  double limitingModulus(double /*pm*/, double /*ym*/) const { return kz; }
+  double secantModulus(double y, double pm, double ym) const {
+    return pm * p(y) / (std::abs(y) * ym);
+  }
 };
 
 StiffClayFreeWaterCurve makeStiffClayFreeWaterCurve(const StiffClayFreeWaterInput& in);
 
-// The criterion routines of the three keys.
-void stiffClayFreeWater(engine::RunContext& ctx, const CriterionCall& call);
-void stiffClayNoFreeWater(engine::RunContext& ctx, const CriterionCall& call);
-void stiffClayNoFreeWaterK(engine::RunContext& ctx, const CriterionCall& call);
+// The curve of one of the three keys at a point of the layer sweep, with the
+// soil values its printed block shows.
+struct StiffClayAtPoint {
+  StiffClayKind kind = StiffClayKind::kNoFreeWater;
+  double D = 0.0;
+  double c = 0.0;
+  double ca = 0.0;  // average strength above the depth
+  double gamma = 0.0;
+  double e50 = 0.0;
+  double k = 0.0;
+  double fs = 1.0;
+  double z = 0.0;  // depth of the resistance formulas
+  double N = 1.0;  // number of cycles of loading
+  // Strength at the ground surface for the layer integral of the first layer
+  // when the ground lies above the pile head (analysis nodes only).
+  double surfaceC = 0.0;
+  StiffClayNoWaterCurve noWater;      // "StfClyAW", "StfClyAK"
+  StiffClayFreeWaterCurve freeWater;  // "StfClyBW"
+
+  bool freeWaterCurve() const { return kind == StiffClayKind::kFreeWater; }
+  // The resistance the layer integral takes: pu, or with free water the
+  // residual resistance the curve keeps at large deflections.
+  double ultimate() const { return freeWaterCurve() ? freeWater.residual : noWater.pu; }
+  bool belowSmallDeflectionLimit(double y) const;
+  double limitingModulus(double pm, double ym) const;
+  double secantModulus(double y, double pm, double ym) const;
+  void addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const;
+};
 
 }  // namespace quarn::soil

@@ -115,8 +115,8 @@ TEST(PyOutput, CurvesAtSortedDistinctDepths) {
   EXPECT_LT(converged, computing);
   EXPECT_LT(computing, msg.find("Completed Analysis 1"));
 
-  // The printing borrows the node list: the results are those of the same
-  // run without curves, in the report and in the plot file.
+  // The printing changes nothing of the analysis: the results are those of
+  // the same run without curves, in the report and in the plot file.
   const auto plain = runPile(exampleRun());
   EXPECT_EQ(resultsPart(run.report), resultsPart(plain.report));
   EXPECT_EQ(resultRecords(run.plot), resultRecords(plain.plot));

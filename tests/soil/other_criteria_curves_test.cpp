@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "other_criteria_reference.h"
-#include "soil/other_criteria.h"
+#include "soil/cemented_silt.h"
+#include "soil/loess.h"
+#include "soil/piedmont.h"
 #include "soil/py_framework.h"
+#include "soil/user_py.h"
 #include "soil_fixture.h"
 
 namespace quarn::soil {
@@ -391,13 +394,14 @@ TEST(CementedSilt, DefaultSubgradeModulus) {
 }
 
 TEST(CementedSilt, TheLayerModulusAndItsDefault) {
-  // With k at the top only, the bottom value takes the top's, in the model.
+  // With k at the top only, the bottom value takes the top's; the input keeps
+  // the values it was given.
   auto ctx = siltProfile(false, 1.0, 1.0);
   AnalysisModel& model = ctx->model;
   setValue(model.soil.layers[1].subgradeK, 20000.0, 0.0);
   model.pileModel.y(21) = 0.0;
   updateSoilModuli(*ctx);
-  EXPECT_EQ(model.soil.layers[1].subgradeK[1], 20000.0);
+  EXPECT_EQ(model.soil.layers[1].subgradeK[1], 0.0);
   EXPECT_DOUBLE_EQ(model.pileModel.node[21].Es, 20000.0 * 6.0);
   // Without k the default: c = 12 kPa (below 47.89), phi 32, gamma' 9: 67861.797 + 16286.83.
   setValue(model.soil.layers[1].subgradeK, 0.0, 0.0);

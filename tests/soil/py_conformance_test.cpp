@@ -23,9 +23,10 @@
 #include "other_criteria_reference.h"
 #include "rock_reference.h"
 #include "sand_reference.h"
-#include "soil/other_criteria.h"
+#include "soil/cemented_silt.h"
+#include "soil/piedmont.h"
 #include "soil/py_framework.h"
-#include "soil/rock.h"
+#include "soil/weak_rock.h"
 #include "soil_fixture.h"
 #include "stiff_clay_reference.h"
 

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "rock_reference.h"
+#include "soil/massive_rock.h"
 #include "soil/py_framework.h"
-#include "soil/rock.h"
+#include "soil/weak_rock.h"
 #include "soil_fixture.h"
 
 namespace quarn::soil {

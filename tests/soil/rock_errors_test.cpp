@@ -10,7 +10,7 @@
 
 #include "report/warning_summary.h"
 #include "soil/py_framework.h"
-#include "soil/rock.h"
+#include "soil/weak_rock.h"
 #include "soil_fixture.h"
 
 namespace quarn::soil {

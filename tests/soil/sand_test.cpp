@@ -10,6 +10,7 @@
 #include <string>
 
 #include "sand_reference.h"
+#include "soil/liquefied_sand.h"
 #include "soil_fixture.h"
 
 namespace quarn::soil {
@@ -244,7 +245,8 @@ TEST(ApiSand, CoefficientsAndTheFactorA) {
   in.z = 0.0;
   curve = makeApiSandCurve(in);
   EXPECT_EQ(curve.p(0.05), 0.0);
-  EXPECT_EQ(curve.modulus(0.0, 1.0, 1.0), 0.0);
+  EXPECT_TRUE(curve.belowSmallDeflectionLimit(0.0));
+  EXPECT_EQ(curve.limitingModulus(1.0, 1.0), 0.0);
 }
 
 TEST(SandDefaults, SubgradeModulusFromTheFrictionAngle) {
@@ -291,9 +293,10 @@ TEST(SandDefaults, DefaultModulusThroughTheSweep) {
     const double k = 1.2098290369522147e-07 * std::pow(35.0, 5.694468021392822);
     // Node 5 at 60 in: the limiting modulus k z.
     EXPECT_NEAR(model.pileModel.node[5].Es, k * 60.0, 1e-9 * k * 60.0);
-    // Both layer values are set to 0 in the model.
+    // The default replaces both layer values; the input keeps the values it
+    // was given.
     EXPECT_EQ(sand.subgradeK[0], 0.0);
-    EXPECT_EQ(sand.subgradeK[1], 0.0);
+    EXPECT_EQ(sand.subgradeK[1], 50.0);
   }
 }
 

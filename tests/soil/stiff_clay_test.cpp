@@ -168,11 +168,15 @@ TEST(StiffClayNoFreeWater, SmallDeflectionsUseTheLimitingModulus) {
 }
 
 TEST(StiffClayNoFreeWater, TheNumberOfCyclesIsAtLeastOne) {
+  // The criteria count the cycles from one on in a profile with "StfClyAW";
+  // the input keeps the count it was given.
   auto withoutK = stiffClayProfile(kNoWater, false, 0.0);
   updateSoilModuli(*withoutK);
-  EXPECT_EQ(withoutK->model.options.numberOfCycles, 1.0);
+  EXPECT_EQ(cyclesOfLoading(withoutK->model), 1.0);
+  EXPECT_EQ(withoutK->model.options.numberOfCycles, 0.0);
   auto withK = stiffClayProfile(kWithK, false, 0.0);
   updateSoilModuli(*withK);
+  EXPECT_EQ(cyclesOfLoading(withK->model), 0.0);
   EXPECT_EQ(withK->model.options.numberOfCycles, 0.0);
 }
 
@@ -340,15 +344,15 @@ TEST(StiffClay, DefaultsTakeThePlaceOfMissingValues) {
     }
     EXPECT_NEAR(resistanceAt(*ctx, 9, y), expected, 1e-6 * expected);
   }
-  // A bottom value of k that is not positive takes the top value, also in
-  // the model.
+  // A bottom value of k that is not positive takes the top value; the input
+  // keeps the value it was given.
   auto ctx = stiffClayProfile(kWithK, false);
   setValue(ctx->model.soil.layers[1].subgradeK, 1000.0, -5.0);
   const double x = 4.0;
   const double y = 1e-5;
   const double expected = std::min(testing::welchReeseStaticP(welchReeseAt(x), y), 1000.0 * x * y);
   EXPECT_NEAR(resistanceAt(*ctx, 9, y), expected, 1e-9 * expected);
-  EXPECT_EQ(ctx->model.soil.layers[1].subgradeK[1], 1000.0);
+  EXPECT_EQ(ctx->model.soil.layers[1].subgradeK[1], -5.0);
 }
 
 TEST(StiffClay, StrengthWarningsAwayFromInterfaces) {

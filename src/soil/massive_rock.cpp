@@ -10,6 +10,8 @@
 //   p = y / (1 / Ki + y / pu)
 // whose initial modulus Ki comes from the rock-mass modulus and the relative
 // stiffness of the pile.
+#include "soil/massive_rock.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -17,20 +19,17 @@
 #include <string>
 #include <string_view>
 
-#include "engine/pile_properties.h"
 #include "output/format.h"
 #include "output/report_writers.h"
-#include "soil/criterion_support.h"
-#include "soil/rock.h"
+#include "soil/curve_block.h"
+#include "soil/py_curve.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
 
-// The shared pieces of the printed curves and the layer values.
-using namespace support;
-
 namespace {
 
+using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
 
@@ -65,31 +64,20 @@ RockMassConstants rockMassConstants() {
 constexpr double kPrintedDeflectionRatio = sp(0.005f);
 constexpr double kPrintedBeyond = sp(1.2f);
 
-struct MassiveRockPoint {
-  int index = 0;
-  CallPoint at;
-  double pm = 1.0;
-  double ym = 1.0;
-  MassiveRockInput input;
-  MassiveRockCurve curve;
-};
-
-void writeMassiveRockBlock(RunContext& ctx, const CriterionCall& call,
-                           const MassiveRockPoint& point) {
+void writeBlock(RunContext& ctx, const PyPoint& point, const MassiveRockAtPoint& at) {
   const AnalysisModel& model = ctx.model;
   const UnitLabels& labels = model.labels;
   // Stress and unit weight in the model's force and length labels.
   const std::string stress = labels.force + "/" + labels.length + "**" + "2";
   const std::string unitWeight = labels.force + "/" + labels.length + "**" + "3";
   const std::string forcePerLength = labels.force + "/" + labels.length;
-  const MassiveRockInput& in = point.input;
+  const MassiveRockInput& in = at.in;
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line("p-y Curve Computed Using the Criteria for Massive Rock by Liang, et al., 2009");
-  out.endLine();
+  curve_block::writeTitle(
+      out, "p-y Curve Computed Using the Criteria for Massive Rock by Liang, et al., 2009");
   // Depths in the model's length unit, also in US customary units.
-  writeLayerNumber(out, call.layer, "I10");
-  output::writeLabelledValue(out, "Depth below pile head", "F12.3", point.at.depth, labels.length);
+  curve_block::writeLayerNumber(out, point.layer, "I10");
+  output::writeLabelledValue(out, "Depth below pile head", "F12.3", point.depth, labels.length);
   output::writeLabelledValue(out, "Depth below ground surface", "F12.3", in.H, labels.length);
   output::writeLabelledValue(out, "Pile Diameter", "F12.3", in.D, labels.length);
   output::writeLabelledValue(out, "Uniaxial compressive strength", "F12.3", in.qu, stress);
@@ -97,7 +85,7 @@ void writeMassiveRockBlock(RunContext& ctx, const CriterionCall& call,
   output::writeLabelledValue(out, "m sub i", "F12.3", kMi);
   output::writeLabelledValue(out, "Geological Strength Index GSI", "F12.5", kGsi);
   output::writeLabelledValue(out, "Poisson's Ratio", "F12.3", kPoissonRatio);
-  writeMultiplierLines(out, point.pm, point.ym);
+  curve_block::writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
   output::write(out, "(T6, \"y, \", A, T25, \"p,\", 1X, A)", {labels.length, forcePerLength});
   out.line("----------------    -----------------");
@@ -107,10 +95,10 @@ void writeMassiveRockBlock(RunContext& ctx, const CriterionCall& call,
   printed.y[0] = 0.0;
   for (int j = 1; j <= 15; ++j) printed.y[static_cast<std::size_t>(j)] = j * yEnd / 15.0;
   printed.y[16] = kPrintedBeyond * yEnd;
-  for (std::size_t j = 0; j < printed.y.size(); ++j) printed.p[j] = point.curve.p(printed.y[j]);
-  writeCurveRows(out, printed, point.pm, point.ym);
-  writeCurvePlot(ctx, Criterion::kMassiveRock, point.at.depth, point.index, printed, point.pm,
-                 point.ym);
+  for (std::size_t j = 0; j < printed.y.size(); ++j) printed.p[j] = at.curve.p(printed.y[j]);
+  curve_block::writeCurveRows(out, printed, point.pm, point.ym);
+  curve_block::writeCurvePlot(ctx, Criterion::kMassiveRock, point.depth, point.index, printed,
+                              point.pm, point.ym);
 }
 
 }  // namespace
@@ -195,52 +183,27 @@ double MassiveRockCurve::p(double y) const {
   return y / (1.0 / Ki + y / pu);
 }
 
-void massiveRock(RunContext& ctx, const CriterionCall& call) {
+PyCurve massiveRockCurve(RunContext& ctx, const PyPoint& point, LayerSweep& /*sweep*/) {
   AnalysisModel& model = ctx.model;
-  const int k = call.layer;
+  const int k = point.layer;
+  const double x = point.depth;
   const SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
-  const LayerValue Ei = massiveRockModulus(layer);
-  const double xg = model.soil.layers[1].top;
-  const double h = incrementLength(model);
-  double& F = model.layering.F[static_cast<std::size_t>(k)];
-  double puPrev = 0.0;
+  MassiveRockAtPoint at;
+  MassiveRockInput& in = at.in;
+  in.unitSystem = model.options.IUNITS;
+  in.H = point.z0;
+  in.D = point.D;
+  in.gamma = fn_GammaAvg(ctx, x);
+  in.qu = fn_c(ctx, x);
+  in.Ei = fn_LayerValueAt(ctx, k, x, massiveRockModulus(layer), Criterion::kMassiveRock);
+  // The pile's current bending stiffness; between nodes for a printed curve.
+  in.EI = point.EI;
+  at.curve = makeMassiveRockCurve(in);
+  return PyCurve{at};
+}
 
-  for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
-    MassiveRockPoint point;
-    point.index = i;
-    point.at = callPoint(model, call, i);
-    const double x = point.at.depth;
-    MassiveRockInput& in = point.input;
-    in.unitSystem = model.options.IUNITS;
-    in.H = x - xg;
-    in.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
-    in.gamma = fn_GammaAvg(ctx, x);
-    in.qu = fn_c(ctx, x);
-    in.Ei = fn_LayerValueAt(ctx, k, x, Ei, RockKind::kMassiveRock);
-    point.pm = fn_pMult(model.tables.multipliers, point.at.x);
-    point.ym = fn_yMult(model.tables.multipliers, point.at.x);
-    // The pile's current bending stiffness; between nodes for a printed curve.
-    in.EI = callBendingStiffness(model, call.PrintMode, i, x);
-    point.curve = makeMassiveRockCurve(in);
-    const MassiveRockCurve& curve = point.curve;
-
-    if (call.PrintMode) {
-      writeMassiveRockBlock(ctx, call, point);
-      continue;
-    }
-    // The resistance integral over the layer, as every criterion keeps it.
-    if (i == call.NodeFirst) {
-      F = 0.0;
-    } else {
-      F += (puPrev + curve.pu) * h / 2.0;
-    }
-    puPrev = curve.pu;
-
-    // No soil-movement load: the modulus alone.
-    const double y = relativeDeflection(model, i, point.ym);
-    PileNode& node = model.pileModel.node[static_cast<std::size_t>(i)];
-    node.Es = y < 1e-14 ? curve.Ki / point.ym : point.pm * (curve.p(y) / y) / point.ym;
-  }
+void writeMassiveRockBlock(RunContext& ctx, const PyPoint& point, const PyCurve& curve) {
+  writeBlock(ctx, point, curve.as<MassiveRockAtPoint>());
 }
 
 }  // namespace quarn::soil

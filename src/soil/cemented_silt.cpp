@@ -7,6 +7,8 @@
 // segments of the Reese sand curve: the initial line k z y, a parabola to
 // (D / 60, 1.5 (ps + puc)), a straight line to (3 D / 80, A ps + puc) and the
 // ultimate resistance beyond.
+#include "soil/cemented_silt.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,23 +16,20 @@
 #include <numbers>
 #include <string>
 
-#include "engine/pile_properties.h"
 #include "engine/messages.h"
+#include "engine/single_precision.h"
 #include "output/format.h"
 #include "output/report_writers.h"
-#include "soil/criteria.h"
-#include "soil/criterion_support.h"
-#include "soil/other_criteria.h"
-#include "soil/sand.h"
+#include "soil/curve_block.h"
+#include "soil/py_curve.h"
+#include "soil/sand_wedge.h"
 #include "soil/soil_profile.h"
 
 namespace quarn::soil {
 
-// The shared pieces of the printed curves and the layer values.
-using namespace support;
-
 namespace {
 
+using curve_block::PrintedCurve;
 using engine::Channel;
 using engine::RunContext;
 
@@ -39,33 +38,20 @@ constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 constexpr double kK0 = sp(0.4f);
 
 // The empirical factors A and B of the Reese sand curve at z / D.
-constexpr std::array<double, 10> kTableDepths = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr std::array<double, 10> kStaticA = {sp(2.83f), sp(2.48f), sp(2.11f), sp(1.76f), sp(1.48f),
-                                             sp(1.23f), sp(1.06f), sp(0.90f), sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kStaticB = {sp(2.14f), sp(1.83f), sp(1.54f), sp(1.27f), sp(1.05f),
-                                             sp(0.86f), sp(0.71f), sp(0.53f), sp(0.50f), sp(0.50f)};
-constexpr std::array<double, 10> kCyclicA = {sp(0.75f), sp(0.93f), sp(1.07f), sp(1.11f), sp(1.03f),
-                                             sp(0.98f), sp(0.94f), sp(0.90f), sp(0.88f), sp(0.88f)};
-constexpr std::array<double, 10> kCyclicB = {sp(0.53f), sp(0.72f), sp(0.83f), sp(0.86f), sp(0.82f),
-                                             sp(0.77f), sp(0.70f), sp(0.55f), sp(0.55f), sp(0.55f)};
+using reese_sand::kCyclicA;
+using reese_sand::kCyclicB;
+using reese_sand::kStaticA;
+using reese_sand::kStaticB;
+constexpr const std::array<double, 10>& kTableDepths = reese_sand::kDepthRatios;
 
-// Everything known at one node (or output depth), for the curve and its report.
-struct SiltPoint {
-  int index = 0;
-  CallPoint at;
-  double pm = 1.0;
-  double ym = 1.0;
-  double phiDegrees = 0.0;
-  double e50 = 0.0;
-  CementedSiltInput input;
-  CementedSiltCurve curve;
-};
+const CriterionErrors& kErrors = criterionInfo(Criterion::kCementedSilt).errors;
 
 [[noreturn]] void stopOnNoCohesion(RunContext& ctx, int k, double x, double c) {
   const std::string location = output::formatLine(
       "(\"Layer = \", I0, \", Depth = \", F13.8, \", c = \", ES10.3)", {k, x, c});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
-    channel->line("**** Input Data Error No. 48 ****");
+    channel->line("**** Input Data Error No. " + std::to_string(kErrors.noStrengthBelowTop) +
+                  " ****");
     channel->endLine();
     channel->line("Problem: A negative or zero value of cohesion was input for ");
     channel->line("a soil defined as a silt.");
@@ -75,12 +61,12 @@ struct SiltPoint {
     channel->line("Solution:  Please revise and correct the input data.  ");
     channel->line("Both cohesion and friction angle should be non-zero for silt soils.");
   }
-  engine::stopRun(ctx, "INP00048", engine::kInputErrorBase + 48);
+  stopOnInputError(ctx, kErrors.noStrengthBelowTop);
 }
 
 [[noreturn]] void stopOnNoFriction(RunContext& ctx) {
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
-    channel->line("**** Input Data Error No. 10 ****");
+    channel->line("**** Input Data Error No. " + std::to_string(kErrors.noFriction) + " ****");
     channel->endLine();
     channel->line(
         "Problem:  A negative or zero value was input for the friction angle for a silt.");
@@ -88,14 +74,14 @@ struct SiltPoint {
     channel->line("Solution:  Please revise and correct the input data.  ");
     channel->line("Both cohesion and friction angle must be non-zero for the cemented silt soil.");
   }
-  engine::stopRun(ctx, "INP00010", engine::kInputErrorBase + 10);
+  stopOnInputError(ctx, kErrors.noFriction);
 }
 
 [[noreturn]] void stopOnSlopeAsSteepAsFriction(RunContext& ctx, int k) {
   const std::string layer =
       output::formatLine("(\"curve using the criteria for silt for layer \", I0, \".\")", {k});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
-    channel->line("**** Input Data Error No. 11 ****");
+    channel->line("**** Input Data Error No. " + std::to_string(kErrors.steepSlope) + " ****");
     channel->endLine();
     channel->line("An error was detected in the input data when computing a p-y.");
     channel->line(layer);
@@ -107,14 +93,14 @@ struct SiltPoint {
     channel->line("the angle of friction.");
     channel->endLine();
   }
-  engine::stopRun(ctx, "INP00011", engine::kInputErrorBase + 11);
+  stopOnInputError(ctx, kErrors.steepSlope);
 }
 
 [[noreturn]] void stopOnSlopeSteeperThanFriction(RunContext& ctx, int k) {
   const std::string layer = output::formatLine(
       "(\"greater than the friction angle for silt for layer \", I0, \".\")", {k});
   for (Channel* channel : {&ctx.messages, &ctx.report}) {
-    channel->line("**** Runtime Error No. 23 ****");
+    channel->line("**** Runtime Error No. " + std::to_string(kErrors.steepSlopeRuntime) + " ****");
     channel->endLine();
     channel->line("A runtime error occurred due to the ground slope angle being");
     channel->line(layer);
@@ -127,54 +113,46 @@ struct SiltPoint {
     channel->line("strength clay layer.");
     channel->endLine();
   }
-  engine::stopRun(ctx, "RUN00023", engine::kRuntimeErrorBase + 23);
+  engine::stopOnRuntimeError(ctx, kErrors.steepSlopeRuntime);
 }
 
 // Subgrade modulus at depth x of the layer: the input values, or the internal
 // default when the layer gives none at its top.
-double subgradeModulus(AnalysisModel& model, SoilLayer& layer, double x, double c,
+double subgradeModulus(const AnalysisModel& model, const SoilLayer& layer, double x, double c,
                        double phiDegrees, double gamma) {
-  LayerValue& k = layer.subgradeK;
+  const LayerValue& k = layer.subgradeK;
   if (k[0] > 0.0) {
     // A layer with a modulus at its top only has it throughout.
-    if (k[1] == 0.0) k[1] = k[0];
-    if (k[0] == k[1]) return k[0];
-    return k[0] + (k[1] - k[0]) * (x - layer.top) / (layer.bottom - layer.top);
+    const double bottom = k[1] == 0.0 ? k[0] : k[1];
+    if (k[0] == bottom) return k[0];
+    return k[0] + (bottom - k[0]) * (x - layer.top) / (layer.bottom - layer.top);
   }
   return cementedSiltDefaultK(c, phiDegrees, gamma, model.options.cyclicLoading,
                               model.options.IUNITS);
 }
 
-// Depth of the resistance formulas. Layers below the first will use the
-// equivalent depth of layered soil once that correction is part of the
-// engine; until then every layer uses the depth below the ground surface.
-double resistanceDepth(const Soil& soil, double x) {
-  return x - soil.layers[1].top;
-}
-
-void writeSiltBlock(RunContext& ctx, const CriterionCall& call, const SiltPoint& point) {
+void writeBlock(RunContext& ctx, const PyPoint& point, const CementedSiltAtPoint& at) {
   const AnalysisModel& model = ctx.model;
   const UnitLabels& labels = model.labels;
-  const CementedSiltInput& in = point.input;
-  const CementedSiltCurve& curve = point.curve;
+  const CementedSiltInput& in = at.in;
+  const CementedSiltCurve& curve = at.curve;
   const std::string forcePerLength = labels.force + "/" + labels.length;
   const std::string stress = forcePerLength + "**" + "2";
   const std::string unitWeight = forcePerLength + "**" + "3";
   Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line(model.options.cyclicLoading
-               ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
-               : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
-  out.endLine();
-  writeLayerNumber(out, call.layer, "I12");
-  writeDepthLines(out, model, point.at.depth);
+  curve_block::writeTitle(out,
+                          model.options.cyclicLoading
+                              ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
+                              : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
+  curve_block::writeLayerNumber(out, point.layer, "I12");
+  curve_block::writeDepthLines(out, model, point.depth);
   output::writeLabelledValue(out, "Equivalent Depth, x", "F12.3", in.z, labels.length);
   output::writeLabelledValue(out, "Pile Diameter, B", "F12.3", in.D, labels.length);
   output::writeLabelledValue(out, "Cohesion, c", "F12.3", in.c, stress);
-  output::writeLabelledValue(out, "Angle of Friction, phi", "F12.3", point.phiDegrees, "deg.");
+  output::writeLabelledValue(out, "Angle of Friction, phi", "F12.3", at.phiDegrees, "deg.");
   output::writeLabelledValue(out, "Avg. Eff. Unit Weight", "F12.5", in.gamma, unitWeight);
   output::writeLabelledValue(out, "k (interp. from input)", "F12.3", in.k, labels.subgradeModulus);
-  output::writeLabelledValue(out, "Epsilon50 (interp.)", "F12.5", point.e50);
+  output::writeLabelledValue(out, "Epsilon50 (interp.)", "F12.5", at.e50);
   output::writeLabelledValue(out, "x/B ratio", "F12.3", in.z / in.D);
   output::writeLabelledValue(out, "A parameter = fn(x/B)", "F12.5", curve.A);
   output::writeLabelledValue(out, "B parameter = fn(x/B)", "F12.5", curve.B);
@@ -189,7 +167,7 @@ void writeSiltBlock(RunContext& ctx, const CriterionCall& call, const SiltPoint&
   output::writeLabelledValue(out, "yu = 3b/80", "F12.5", curve.yu, labels.length);
   output::writeLabelledValue(out, "Pu,c", "F12.3", curve.puc, forcePerLength);
   output::writeLabelledValue(out, "Pu,phi", "F12.3", curve.ps, forcePerLength);
-  writeMultiplierLines(out, point.pm, point.ym);
+  curve_block::writeMultiplierLines(out, point.pm, point.ym);
   out.endLine();
   out.endLine();
   output::write(out, "(\"        y, \", A, \"             p,\", 1X, A)",
@@ -205,9 +183,9 @@ void writeSiltBlock(RunContext& ctx, const CriterionCall& call, const SiltPoint&
     printed.y[static_cast<std::size_t>(13 + j)] = curve.yu + j * sp(0.05f) * curve.yu;
   }
   for (std::size_t j = 0; j < printed.y.size(); ++j) printed.p[j] = curve.p(printed.y[j]);
-  writeCurveRows(out, printed, point.pm, point.ym);
-  writeCurvePlot(ctx, Criterion::kCementedSilt, point.at.depth, point.index, printed, point.pm,
-                 point.ym);
+  curve_block::writeCurveRows(out, printed, point.pm, point.ym);
+  curve_block::writeCurvePlot(ctx, Criterion::kCementedSilt, point.depth, point.index, printed,
+                              point.pm, point.ym);
 }
 
 }  // namespace
@@ -331,77 +309,52 @@ double CementedSiltCurve::p(double y) const {
   return std::min(p, kz * y);
 }
 
-void cementedSilt(RunContext& ctx, const CriterionCall& call) {
+PyCurve cementedSiltCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
   AnalysisModel& model = ctx.model;
-  Soil& soil = model.soil;
-  const int k = call.layer;
-  SoilLayer& layer = soil.layers[static_cast<std::size_t>(k)];
-  const double xg = soil.layers[1].top;
-  const double h = incrementLength(model);
-  double& F = model.layering.F[static_cast<std::size_t>(k)];
-  double puPrev = 0.0;
+  const int k = point.layer;
+  const double x = point.depth;
+  const SoilLayer& layer = model.soil.layers[static_cast<std::size_t>(k)];
+  CementedSiltAtPoint at;
+  CementedSiltInput& in = at.in;
+  in.z0 = point.z0;
+  in.D = point.D;
 
-  for (int i = call.NodeFirst; i <= call.NodeLast; ++i) {
-    SiltPoint point;
-    point.index = i;
-    point.at = callPoint(model, call, i);
-    const double x = point.at.depth;
-    CementedSiltInput& in = point.input;
-    in.z0 = x - xg;
-    in.D = engine::Compute_Pile_Properties(model.pile, point.at.x).D;
-    point.pm = fn_pMult(model.tables.multipliers, point.at.x);
-    point.ym = fn_yMult(model.tables.multipliers, point.at.x);
+  // Cohesion, positive below the layer top.
+  in.c = fn_c(ctx, x);
+  if (in.c < 1e-10 && x > layer.top) stopOnNoCohesion(ctx, k, x, in.c);
+  in.gamma = fn_GammaAvg(ctx, x);
+  // The strain factor is reported only; the curve does not use it.
+  at.e50 = fn_e50(model, x);
+  if (at.e50 <= 0.0) at.e50 = cementedSiltDefaultEpsilon50(in.c, model.options.IUNITS);
 
-    // Cohesion, positive below the layer top.
-    in.c = fn_c(ctx, x);
-    if (in.c < 1e-10 && x > layer.top) stopOnNoCohesion(ctx, k, x, in.c);
-    in.gamma = fn_GammaAvg(ctx, x);
-    // The strain factor is reported only; the curve does not use it.
-    point.e50 = fn_e50(model, x);
-    if (point.e50 <= 0.0) point.e50 = cementedSiltDefaultEpsilon50(in.c, model.options.IUNITS);
+  at.phiDegrees = fn_phi(ctx, x);
+  in.phi = at.phiDegrees * kDegreesToRadians;
+  if (in.phi < 1e-10) stopOnNoFriction(ctx);
+  in.k = subgradeModulus(model, layer, x, in.c, at.phiDegrees, in.gamma);
 
-    point.phiDegrees = fn_phi(ctx, x);
-    in.phi = point.phiDegrees * kDegreesToRadians;
-    if (in.phi < 1e-10) stopOnNoFriction(ctx);
-    in.k = subgradeModulus(model, layer, x, in.c, point.phiDegrees, in.gamma);
+  // A ground slope steeper than the friction angle has no stable wedge.
+  in.theta = model.tables.batter.effectiveSlopeAngle;
+  const double t = std::abs(in.theta);
+  if (t > in.phi) stopOnSlopeSteeperThanFriction(ctx, k);
+  const double m = std::cos(t) * std::cos(t) - std::cos(in.phi) * std::cos(in.phi);
+  if (m < 1e-10 && in.c <= 0.0) stopOnSlopeAsSteepAsFriction(ctx, k);
 
-    // A ground slope steeper than the friction angle has no stable wedge.
-    in.theta = model.tables.batter.effectiveSlopeAngle;
-    const double t = std::abs(in.theta);
-    if (t > in.phi) stopOnSlopeSteeperThanFriction(ctx, k);
-    const double m = std::cos(t) * std::cos(t) - std::cos(in.phi) * std::cos(in.phi);
-    if (m < 1e-10 && in.c <= 0.0) stopOnSlopeAsSteepAsFriction(ctx, k);
+  in.z = sweep.resistanceDepth(point);
+  in.yn = point.yn;
+  in.J = model.soilConstantHalf;
+  in.cyclic = model.options.cyclicLoading;
+  at.curve = makeCementedSiltCurve(in);
+  return PyCurve{at};
+}
 
-    in.z = resistanceDepth(soil, x);
-    in.yn = signedDeflection(model, call, i);
-    in.J = model.soilConstantHalf;
-    in.cyclic = model.options.cyclicLoading;
-    point.curve = makeCementedSiltCurve(in);
-    const CementedSiltCurve& curve = point.curve;
+void CementedSiltAtPoint::addToLayerIntegral(LayerIntegral& F, const PyPoint& point) const {
+  F.trapezoid(point, curve.pu);
+  F.toLayerBottom(point, curve.pu);
+  F.groundAboveHead(point, 3.0 * in.c * in.D, curve.pu, sp(1e-5f));
+}
 
-    // Integral of the ultimate resistance over the layer (layered soil).
-    if (i == call.NodeFirst) {
-      if (!call.PrintMode) F = 0.0;
-    } else {
-      F += (puPrev + curve.pu) * h / 2.0;
-    }
-    if (i == call.NodeLast) F += (layer.bottom - point.at.x) * curve.pu;
-    if (k == 1 && xg < -sp(1e-5f)) {
-      F = (3.0 * in.c * in.D + curve.pu) * 0.5 * (soil.layers[1].bottom - soil.layers[1].top);
-    }
-    puPrev = curve.pu;
-
-    if (call.PrintMode) {
-      writeSiltBlock(ctx, call, point);
-      continue;
-    }
-    const double y = relativeDeflection(model, i, point.ym);
-    if (y < 1e-14) {
-      storeModulus(model, i, curve.kz);
-    } else {
-      storeModulus(model, i, point.pm * curve.p(y) / (y * point.ym));
-    }
-  }
+void writeCementedSiltBlock(RunContext& ctx, const PyPoint& point, const PyCurve& curve) {
+  writeBlock(ctx, point, curve.as<CementedSiltAtPoint>());
 }
 
 }  // namespace quarn::soil
