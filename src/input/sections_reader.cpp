@@ -32,7 +32,8 @@ void readConcreteCurve(RunContext& ctx, int sectionNumber, ConcreteData& concret
   int points = 0;
   readValue(ctx, points);
   if (points < 2 || points > kMaxConcreteCurvePoints) {
-    stopOnReaderError(ctx, ReaderError::kConcreteCurvePoints, sectionNumber, points);
+    stopOnReaderError(ctx, ReaderError::kConcreteCurvePoints,
+                      {sectionNumber, points, kMaxConcreteCurvePoints});
   }
   concrete.curvePoints = points;
   for (int j = 1; j <= points; ++j) {
@@ -83,7 +84,7 @@ void readConcrete(RunContext& ctx, int sectionNumber, ConcreteData& concrete) {
 
 void checkBarCount(RunContext& ctx, int sectionNumber, long long count) {
   if (count < 1 || count > kMaxBars) {
-    stopOnReaderError(ctx, ReaderError::kBarCount, sectionNumber, count);
+    stopOnReaderError(ctx, ReaderError::kBarCount, {sectionNumber, count, kMaxBars});
   }
 }
 
@@ -96,7 +97,7 @@ void readCircularBars(RunContext& ctx, int sectionNumber, ReinforcementData& reb
   readValue(ctx, rebar.groups);
   readValue(ctx, rebar.bundleSize);
   if (rebar.bundleSize < 1 || rebar.bundleSize > 3) {
-    stopOnReaderError(ctx, ReaderError::kBundleSize, sectionNumber, rebar.bundleSize);
+    stopOnReaderError(ctx, ReaderError::kBundleSize, {sectionNumber, rebar.bundleSize});
   }
   const long long bars = static_cast<long long>(rebar.groups) * rebar.bundleSize;
   checkBarCount(ctx, sectionNumber, bars);
@@ -297,7 +298,8 @@ void readUserEi(RunContext& ctx, int sectionNumber, PileSection& section) {
   int thrusts = 0;
   readValue(ctx, thrusts);
   if (thrusts < 1 || thrusts > kMaxUserEiThrusts) {
-    stopOnReaderError(ctx, ReaderError::kUserEiThrusts, sectionNumber, thrusts);
+    stopOnReaderError(ctx, ReaderError::kUserEiThrusts,
+                      {sectionNumber, thrusts, kMaxUserEiThrusts});
   }
   section.userEi.assign(static_cast<std::size_t>(thrusts), UserEiCurve{});
   for (UserEiCurve& curve : section.userEi) {
@@ -305,7 +307,7 @@ void readUserEi(RunContext& ctx, int sectionNumber, PileSection& section) {
     int points = 0;
     readValue(ctx, points);
     if (points < 2 || points > kMaxUserEiPoints) {
-      stopOnReaderError(ctx, ReaderError::kUserEiPoints, sectionNumber, points);
+      stopOnReaderError(ctx, ReaderError::kUserEiPoints, {sectionNumber, points, kMaxUserEiPoints});
     }
     curve.moment.assign(static_cast<std::size_t>(points), 0.0);
     curve.stiffness.assign(static_cast<std::size_t>(points), 0.0);
@@ -415,14 +417,14 @@ void readSection(RunContext& ctx, int sectionNumber, PileSection& section, doubl
     section.type = typeCode;
     section.coreFilled = typeCode == kSectionCasedShaftWithCore;
   } else {
-    stopOnReaderError(ctx, ReaderError::kSectionType, sectionNumber, typeCode);
+    stopOnReaderError(ctx, ReaderError::kSectionType, {sectionNumber, typeCode});
   }
 
   readDimensions(ctx, sectionNumber, section);
   if (section.type == kSectionMicropile) {
     // Only the length of a micropile section is given: there is nothing to
     // compute its bending stiffness or its width from.
-    stopOnReaderError(ctx, ReaderError::kMicropile, sectionNumber, typeCode);
+    stopOnReaderError(ctx, ReaderError::kMicropile, {sectionNumber});
   }
   if (hasConcrete(section.type)) readConcrete(ctx, sectionNumber, section.concrete);
   if (hasBars(section.type)) readBars(ctx, sectionNumber, section.rebar);
@@ -439,7 +441,9 @@ void readSections(RunContext& ctx) {
   Pile& pile = ctx.model.pile;
   int count = 0;
   readValue(ctx, count);
-  if (count > kMaxSections) stopOnReaderError(ctx, ReaderError::kTooManySections, 0, count);
+  if (count > kMaxSections) {
+    stopOnReaderError(ctx, ReaderError::kTooManySections, {count, kMaxSections});
+  }
 
   // A later SECTIONS replaces everything an earlier one read.
   pile.numberOfSections = count > 0 ? count : 0;
