@@ -187,6 +187,13 @@ constexpr std::array<engine::MessageBlock, 5> kBlocks = {{
        {kToReportAndMessages, kThinLayerEnd}}}},
 }};
 
+// Every error number above has its block.
+static_assert(engine::findMessageBlock(kBlocks, kRuntimeExcessDeflection).number == 9);
+static_assert(engine::findMessageBlock(kBlocks, kRuntimeNotConverged).number == 10);
+static_assert(engine::findMessageBlock(kBlocks, kRuntimeSmallPivot).number == 11);
+static_assert(engine::findMessageBlock(kBlocks, kRuntimeNotANumber).number == 28);
+static_assert(engine::findMessageBlock(kBlocks, kRuntimeThinLayer).number == 29);
+
 }  // namespace
 
 std::span<const engine::MessageBlock> analysisMessageBlocks() {

@@ -53,6 +53,10 @@ constexpr std::array<MessageBlock, 3> kBlocks = {{
         "\n"}}}},
 }};
 
+static_assert(findMessageBlock(kBlocks, kRuntimeInternalFailure).number == 39);
+static_assert(findMessageBlock(kBlocks, kRuntimeNotAvailable).number == 40);
+static_assert(findMessageBlock(kBlocks, 99).family == ErrorFamily::kInput);
+
 }  // namespace
 
 std::span<const MessageBlock> runMessageBlocks() {

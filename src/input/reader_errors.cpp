@@ -246,6 +246,24 @@ constexpr std::array<engine::MessageBlock, 19> kMessages = {{
         "\n"}}}},
 }};
 
+// Every reader error has its block.
+constexpr bool everyErrorHasItsBlock() {
+  using enum ReaderError;
+  for (ReaderError id :
+       {kTooManySections, kTooManyLayers, kCriterionCode, kUserPyPoints, kTooManyLoadCases,
+        kTooManyDistributedPoints, kTooManyMultiplierRows, kTooManyPyOutputDepths,
+        kTooManyTipShearPoints, kBarCount, kBundleSize, kConcreteCurvePoints, kUserEiThrusts,
+        kUserEiPoints, kMicropile, kSectionType, kHeadLoadType, kLrfdLoadTypeIndex,
+        kTooManyAxialThrusts}) {
+    if (engine::findMessageBlock(kMessages, static_cast<int>(id)).family !=
+        ErrorFamily::kInput) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(everyErrorHasItsBlock());
+
 }  // namespace
 
 std::span<const engine::MessageBlock> readerErrorMessages() {
