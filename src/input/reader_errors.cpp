@@ -249,14 +249,12 @@ constexpr std::array<engine::MessageBlock, 19> kMessages = {{
 // Every reader error has its block.
 constexpr bool everyErrorHasItsBlock() {
   using enum ReaderError;
-  for (ReaderError id :
-       {kTooManySections, kTooManyLayers, kCriterionCode, kUserPyPoints, kTooManyLoadCases,
-        kTooManyDistributedPoints, kTooManyMultiplierRows, kTooManyPyOutputDepths,
-        kTooManyTipShearPoints, kBarCount, kBundleSize, kConcreteCurvePoints, kUserEiThrusts,
-        kUserEiPoints, kMicropile, kSectionType, kHeadLoadType, kLrfdLoadTypeIndex,
-        kTooManyAxialThrusts}) {
-    if (engine::findMessageBlock(kMessages, static_cast<int>(id)).family !=
-        ErrorFamily::kInput) {
+  for (ReaderError id : {kTooManySections, kTooManyLayers, kCriterionCode, kUserPyPoints,
+                         kTooManyLoadCases, kTooManyDistributedPoints, kTooManyMultiplierRows,
+                         kTooManyPyOutputDepths, kTooManyTipShearPoints, kBarCount, kBundleSize,
+                         kConcreteCurvePoints, kUserEiThrusts, kUserEiPoints, kMicropile,
+                         kSectionType, kHeadLoadType, kLrfdLoadTypeIndex, kTooManyAxialThrusts}) {
+    if (engine::findMessageBlock(kMessages, static_cast<int>(id)).family != ErrorFamily::kInput) {
       return false;
     }
   }
