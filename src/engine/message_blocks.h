@@ -51,7 +51,7 @@ struct MessageBlock {
 // The error code of a block: 100 + n for an input error, 200 + n for a
 // runtime error.
 constexpr int errorCodeOf(const MessageBlock& block) {
-  return (block.family == ErrorFamily::kInput ? 100 : 200) + block.number;
+  return (block.family == ErrorFamily::kInput ? kInputErrorBase : kRuntimeErrorBase) + block.number;
 }
 
 // The block numbered `number` of a table. Used in constant expressions, a
