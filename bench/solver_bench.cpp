@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "analysis/node_response.h"
+#include "analysis/case_response.h"
 #include "analysis/pile_model.h"
 #include "analysis/solver.h"
 #include "engine/run_context.h"
@@ -13,7 +13,7 @@ namespace {
 
 using namespace quarn;
 
-std::unique_ptr<engine::RunContext> makeLongPile(int loadType) {
+std::unique_ptr<engine::RunContext> makeLongPile(HeadLoadType loadType) {
   auto ctx = engine::makeRunContext();
   ctx->report.captureInMemory();
   ctx->messages.captureInMemory();
@@ -38,12 +38,12 @@ std::unique_ptr<engine::RunContext> makeLongPile(int loadType) {
   head.Mt = 1.0e6;
   head.Yt = 0.5;
   head.Q = 100000.0;
-  analysis::startLoadCase(pm, 1, head);
+  analysis::startLoadCase(pm, head);
   return ctx;
 }
 
 void BM_SolvePileDeflections(benchmark::State& state) {
-  auto ctx = makeLongPile(static_cast<int>(state.range(0)));
+  auto ctx = makeLongPile(static_cast<HeadLoadType>(state.range(0)));
   int iteration = 1;
   for (auto _ : state) {
     analysis::Solve_Pile_Deflections(*ctx, iteration++);
@@ -55,13 +55,12 @@ void BM_SolvePileDeflections(benchmark::State& state) {
 BENCHMARK(BM_SolvePileDeflections)->Arg(1)->Arg(5);
 
 void BM_NodeResponses(benchmark::State& state) {
-  auto ctx = makeLongPile(1);
+  auto ctx = makeLongPile(HeadLoadType::kShearMoment);
   analysis::Solve_Pile_Deflections(*ctx, 1);
-  PileModel& pm = ctx->model.pileModel;
+  analysis::CaseResponse response;
   for (auto _ : state) {
-    analysis::resetResponseMaxima(pm);
-    for (int k = 1; k <= pm.N; ++k) analysis::Compute_Node_Response(ctx->model, k);
-    benchmark::DoNotOptimize(pm.maxima.moment);
+    analysis::computeCaseResponse(ctx->model, 1, {1, true}, response);
+    benchmark::DoNotOptimize(response.maxMoment);
   }
 }
 BENCHMARK(BM_NodeResponses);

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/node_response.h"
+#include "analysis/analysis_errors.h"
 #include "analysis/pile_model.h"
 #include "analysis/solver.h"
 #include "analysis/stiffness_update.h"
+#include "engine/message_blocks.h"
 #include "engine/messages.h"
-#include "report/case_results.h"
 #include "output/format.h"
 #include "output/plot_records.h"
 #include "soil/criteria.h"
@@ -23,9 +23,9 @@ using engine::Channel;
 using engine::RunContext;
 using output::write;
 
-constexpr int kFirstIterationChecked = 6;     // a case takes at least six solutions
-constexpr int kFirstExcessCheck = 11;         // the deflection limit is tested from here on
-constexpr int kReportedLastIterations = 5;    // iteration lines copied to the report
+constexpr int kFirstIterationChecked = 6;   // a case takes at least six solutions
+constexpr int kFirstExcessCheck = 11;       // the deflection limit is tested from here on
+constexpr int kReportedLastIterations = 5;  // iteration lines copied to the report
 constexpr int kVuggyLimestone = 9;
 
 // ---- setup ------------------------------------------------------------------
@@ -37,7 +37,8 @@ void vuggyLimestonePass(RunContext& ctx) {
   PileModel& pm = model.pileModel;
   for (int node = 1; node <= pm.N; ++node) {
     for (int j = 1; j <= model.soil.numberOfLayers; ++j) {
-      if (model.soil.layers[j].criterion != kVuggyLimestone || pm.i_TopNodeInLayer[j] == 0) continue;
+      if (model.soil.layers[j].criterion != kVuggyLimestone || pm.i_TopNodeInLayer[j] == 0)
+        continue;
       soil::CriterionCall call;
       call.layer = j;
       call.NodeFirst = pm.i_TopNodeInLayer[j];
@@ -49,15 +50,16 @@ void vuggyLimestonePass(RunContext& ctx) {
   }
 }
 
-void setUpCase(RunContext& ctx, int L, double originalLength) {
+// pileLength: the pile length of the input, which the length study changes.
+void setUpCase(RunContext& ctx, int L, double pileLength) {
   AnalysisModel& model = ctx.model;
-  model.pile.length = originalLength;
+  model.pile.length = pileLength;
   setupPileModel(ctx);
   write(ctx.messages, "(\"Computing lateral response of pile for load number \" I0)", {L});
   model.state.warningOccurrences.fill(0);
   setInitialSprings(model);
   vuggyLimestonePass(ctx);
-  startLoadCase(model.pileModel, L, headConditionFor(model.loads.headLoads[L]));
+  startLoadCase(model.pileModel, headConditionFor(model.loads.headLoads[L]));
   // The first solution already uses the tables' initial stiffness.
   if (model.options.ICOM >= kAnalysisFull) updateBendingStiffnessForCase(model);
 }
@@ -65,11 +67,9 @@ void setUpCase(RunContext& ctx, int L, double originalLength) {
 // ---- stopping tests and their blocks ------------------------------------------
 
 [[noreturn]] void stopOnNotANumber(RunContext& ctx, int k, bool headDeflection) {
-  write(ctx.report, "(\"**** Runtime Error No. 28 ****\" / / A I0)",
-        {headDeflection ? "Top deflection is Not-A-Number after iteration "
-                        : "Maximum change in deflection is Not-A-Number after iteration ",
-         k});
-  engine::stopOnRuntimeError(ctx, 28);
+  engine::stopWithMessage(ctx, analysisMessageBlock(kRuntimeNotANumber),
+                          {headDeflection ? "Top deflection" : "Maximum change in deflection",
+                           output::formatMinimalInteger(k)});
 }
 
 void writeIterationLine(RunContext& ctx, int L, int k) {
@@ -87,48 +87,12 @@ void writeIterationLine(RunContext& ctx, int L, int k) {
 }
 
 [[noreturn]] void stopOnExcessDeflection(RunContext& ctx) {
-  const double y1 = ctx.model.pileModel.y(1);
-  const double limit = ctx.model.options.maxAllowableDeflection;
-  const std::string& unit = ctx.model.labels.length;
-  const std::string computed = output::formatLine(
-      "(\"The computed deflection of the pile head is \" ES12.4 1X A3)", {y1, unit});
-  const std::string specified = output::formatLine(
-      "(\"The specified excess deflection limit is    \" ES12.4 1X A3)", {limit, unit});
-  Channel& out = ctx.report;
-  out.emptyLines(2);
-  out.line("**** Runtime Error No. 9 ****");
-  out.endLine();
-  out.line("An error in the analysis was detected by the program.  ");
-  out.endLine();
-  out.line("Problem:  The computed deflection is larger than the specified excess deflection limit.");
-  out.endLine();
-  out.line(computed);
-  out.endLine();
-  out.line(specified);
-  out.endLine();
-  out.line("This error may be due to overloading the pile or bad input data.");
-  out.emptyLines(2);
-  out.line("Solution:");
-  out.endLine();
-  out.line("Please check input values for pile loading and soil properties for accuracy and/or ");
-  out.line("increase the size of the pile if necessary.");
-
-  Channel& msg = ctx.messages;
-  msg.line("**** Runtime Error No. 9 ****");
-  msg.endLine();
-  msg.line("An error in the analysis was detected by the program.  ");
-  msg.endLine();
-  msg.line("Problem:  The computed deflection is larger than the specified excess deflection limit.");
-  msg.endLine();
-  msg.line(computed);
-  msg.line(specified);
-  msg.endLine();
-  msg.line("This error may be due to overloading the pile or bad input data.");
-  msg.endLine();
-  msg.line("Solution:");
-  msg.line("Please check input values for pile loading and soil properties for accuracy and/or ");
-  msg.line("increase the size of the pile if necessary.");
-  engine::stopRun(ctx, "RUN00009", engine::kRuntimeErrorBase + 9);
+  const AnalysisModel& model = ctx.model;
+  const std::string& unit = model.labels.length;
+  engine::stopWithMessage(
+      ctx, analysisMessageBlock(kRuntimeExcessDeflection),
+      {output::formatLine("(ES12.4 1X A3)", {model.pileModel.y(1), unit}),
+       output::formatLine("(ES12.4 1X A3)", {model.options.maxAllowableDeflection, unit})});
 }
 
 // Thin layer: a layer below the first that holds no node although the pile
@@ -144,35 +108,11 @@ void checkThinLayers(RunContext& ctx) {
     const double increment = model.pile.length / (pm.N - 1);
     const std::string& unit = model.labels.length;
     const long long needed = static_cast<long long>(model.pile.length / thickness);
-    for (Channel* out : {&ctx.report, &ctx.messages}) {
-      const bool report = out == &ctx.report;
-      out->emptyLines(2);
-      out->line("**** Runtime Error No. 29 ****");
-      out->endLine();
-      write(*out, "(\"PROBLEM:  The thickness of layer \" I0 \" was too thin to contain a nodal point.\")",
-            {j});
-      out->line(report ? "          This layer lacks a nodal point and this prevents the correct "
-                         "computation of p-y curves for the layer . "
-                       : "          This layer lacks a nodal point and this prevents the correct "
-                         "computation of the layer's p-y curves. ");
-      write(*out,
-            "(\"          The thickness of layer \" I0 \" is \" F9.3 1X A "
-            "\" and the pile increment length is \" F9.3 1X A)",
-            {j, thickness, unit, increment, unit});
-      write(*out, "(\"          The current number of pile increments is \" I0 \".\")", {pm.N - 1});
-      write(*out,
-            "(\"          The estimated minimum number of increments needed to get at least one "
-            "nodal point in the layer is \" I0 \".\")",
-            {needed});
-      out->endLine();
-      out->line("SOLUTION: Increase the number of pile increments. Up to 500 pile increments are "
-                "allowed in Quarn.");
-      out->line("          If this error occurs with the maximum number of pile increments, you "
-                "will need to combine the thinnest");
-      out->line("          soil layer with an adjacent layer.");
-      out->emptyLines(2);
-    }
-    engine::stopOnRuntimeError(ctx, 29);
+    engine::stopWithMessage(
+        ctx, analysisMessageBlock(kRuntimeThinLayer),
+        {output::formatMinimalInteger(j), output::formatLine("(F9.3 1X A)", {thickness, unit}),
+         output::formatLine("(F9.3 1X A)", {increment, unit}),
+         output::formatMinimalInteger(pm.N - 1), output::formatMinimalInteger(needed)});
   }
 }
 
@@ -193,8 +133,9 @@ void writeNotPossible(Channel& out) {
 }
 
 // The report of a case that did not converge, with an estimate of the
-// iterations it would need and advice on the solution controls.
-void writeNonConvergence(RunContext& ctx) {
+// iterations it would need and advice on the solution controls. Records
+// runtime error 10; the caller decides whether the run stops at once.
+void reportNonConvergence(RunContext& ctx) {
   const AnalysisModel& model = ctx.model;
   const PileModel& pm = model.pileModel;
   const int a = model.options.maxIterations;
@@ -203,39 +144,27 @@ void writeNonConvergence(RunContext& ctx) {
   const int units = model.options.IUNITS;
   Channel& out = ctx.report;
 
-  out.emptyLines(2);
-  out.line("------------------------------------");
-  out.line("  ****  Runtime Error No. 10  ****  ");
-  out.line("------------------------------------");
-  out.endLine();
-  write(out, "(\"The analysis failed to converge within the limit of \" I0 \" iterations.\" /)", {a});
-  write(out, "(\"Maximum change in nodal deflections                      = \" ES12.4 1X A /)",
-        {pm.dYmax, unit});
-  write(out, "(\"Maximum change in nodal deflections from prior iteration = \" ES12.4 1X A /)",
-        {pm.deltaDYmax, unit});
-  write(out, "(\"Specified convergence tolerance on nodal deflections     = \" ES12.4 1X A 2/)",
-        {tolerance, unit});
-  out.line("-----------------------------------------------------------");
-  out.line("Analysis of Convergence Performance and Recommendations for");
-  out.line("Modification of Iterations Limit and Convergence Tolerance ");
-  out.line("-----------------------------------------------------------");
-  out.endLine();
-  out.line("The following recommendations are made on the basis of an analysis of convergence performance ");
-  out.line("for the last analysis. ");
-  out.endLine();
+  engine::raiseWithMessage(
+      ctx, analysisMessageBlock(kRuntimeNotConverged),
+      {output::formatMinimalInteger(a), output::formatLine("(ES12.4 1X A)", {pm.dYmax, unit}),
+       output::formatLine("(ES12.4 1X A)", {pm.deltaDYmax, unit}),
+       output::formatLine("(ES12.4 1X A)", {tolerance, unit})});
 
   const double estimate = std::fabs(a + (pm.dYmax - tolerance) / pm.deltaDYmax);
   const bool estimated = !std::isnan(estimate);
   // The estimate is reported as a whole number of iterations; a value beyond
   // any integer (a stalled change) counts as "more than 1000".
-  const long long nEst = !estimated ? 0 : estimate > 1.0e15 ? 1000000000000000LL
-                                                            : static_cast<long long>(estimate);
+  const long long nEst = !estimated          ? 0
+                         : estimate > 1.0e15 ? 1000000000000000LL
+                                             : static_cast<long long>(estimate);
   if (!estimated) {
     out.line("The estimated number of iterations needed to obtain a solution cannot be computed.");
     out.line("for the current criteria values.");
     out.endLine();
   } else {
-    out.line("The estimated number of iterations needed to obtain a solution for the current convergence ");
+    out.line(
+        "The estimated number of iterations needed to obtain a solution for the current "
+        "convergence ");
     write(out, "(\"tolerance value is \" I0 \" iterations.\" /)", {nEst});
   }
 
@@ -245,10 +174,15 @@ void writeNonConvergence(RunContext& ctx) {
   if (estimated) {
     if (tolerance < limit) {
       if (nEst < 1000) {
-        out.line("A solution may be possible by increasing the maximum number of iterations to above this value.");
+        out.line(
+            "A solution may be possible by increasing the maximum number of iterations to above "
+            "this value.");
       } else if (nEst > 1000) {
-        out.line("The estimated number of iterations required to obtain a solution is greater than 1000, so a ");
-        out.line("solution can only be obtained if the convergence tolerance is increased in value.");
+        out.line(
+            "The estimated number of iterations required to obtain a solution is greater than "
+            "1000, so a ");
+        out.line(
+            "solution can only be obtained if the convergence tolerance is increased in value.");
         out.endLine();
       }
     }
@@ -261,12 +195,17 @@ void writeNonConvergence(RunContext& ctx) {
     }
   }
   if (tolerance < limit && pm.dYmax < limit) {
-    out.line("The current value for convergence tolerance is less than the recommended upper limit of ");
-    out.line(si ? "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value "
-                : "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a value ");
+    out.line(
+        "The current value for convergence tolerance is less than the recommended upper limit of ");
+    out.line(si ? "0.00000254 meters, so a solution is possible if the convergence tolerance is "
+                  "raised to a value "
+                : "0.0001 inches, so a solution is possible if the convergence tolerance is raised "
+                  "to a value ");
     write(out, "(\"greater than \" ES12.4 1X A \".\" 2/)", {pm.dYmax, unit});
-    out.line(si ? "It is recommended that the convergence tolerance not be raised above 0.00000254 meters."
-                : "It is recommended that the convergence tolerance not be raised above 0.0001 inches.");
+    out.line(
+        si ? "It is recommended that the convergence tolerance not be raised above 0.00000254 "
+             "meters."
+           : "It is recommended that the convergence tolerance not be raised above 0.0001 inches.");
     out.endLine();
   }
 }
@@ -275,11 +214,6 @@ void writeNonConvergence(RunContext& ctx) {
 
 // Iterates case L; returns the number of iterations of the last solution, and
 // whether the deflections converged.
-struct IterationOutcome {
-  int iterations = 0;
-  bool converged = false;
-};
-
 IterationOutcome iterateCase(RunContext& ctx, int L) {
   AnalysisModel& model = ctx.model;
   PileModel& pm = model.pileModel;
@@ -287,7 +221,6 @@ IterationOutcome iterateCase(RunContext& ctx, int L) {
   IterationOutcome outcome;
   for (int k = 1; k <= options.maxIterations; ++k) {
     outcome.iterations = k;
-    resetResponseMaxima(pm);
     Solve_Pile_Deflections(ctx, k);
     if (std::isnan(pm.y(1))) stopOnNotANumber(ctx, k, true);
     if (std::isnan(pm.dYmax)) stopOnNotANumber(ctx, k, false);
@@ -309,8 +242,11 @@ IterationOutcome iterateCase(RunContext& ctx, int L) {
   return outcome;
 }
 
-// printPyCurves: the p-y print option of the input.
-void finishCase(RunContext& ctx, int L, int k, bool printPyCurves) {
+// printPyCurves: the p-y print option of the input. The response of the
+// case is computed into `response`, kept for the summary and handed to the
+// results writer.
+void finishCase(RunContext& ctx, int L, const IterationOutcome& outcome, bool printPyCurves,
+                CaseResponse& response, CaseResultsWriter writeCaseResults) {
   AnalysisModel& model = ctx.model;
   ctx.messages.line("The convergence criteria have been met");
   if (L == 1) {
@@ -320,36 +256,25 @@ void finishCase(RunContext& ctx, int L, int k, bool printPyCurves) {
       output::writePlotLine6(ctx.plot, 0);
     }
   }
-  clearSectionMaxima(model.pileModel, L);
-  report::Write_Case_Results(ctx, L, k);
+  computeCaseResponse(model, L, outcome, response);
+  model.results.cases[static_cast<std::size_t>(L)] = caseResultOf(response);
+  writeCaseResults(ctx, response);
   output::writePlotLine11WithoutStudy(ctx.plot, L, false);
 }
 
 }  // namespace
 
-void stopOnUnsupported(RunContext& ctx, const std::string& what) {
-  for (Channel* out : {&ctx.report, &ctx.messages, &ctx.console}) {
-    out->emptyLines(2);
-    out->line("**** Runtime Error No. 40 ****");
-    out->endLine();
-    out->line("Problem:  " + what);
-    out->line("          is not available in this version of Quarn.");
-    out->line("Solution: Run the analysis without it, or with a version of Quarn that provides it.");
-    out->endLine();
-  }
-  engine::stopOnRuntimeError(ctx, 40);
-}
-
 void checkAnalysisSupported(RunContext& ctx) {
   const AnalysisModel& model = ctx.model;
   const Options& options = model.options;
-  if (options.useLrfd) stopOnUnsupported(ctx, "The LRFD analysis of load combinations");
-  if (options.computeKmatrix) stopOnUnsupported(ctx, "The pile-head stiffness matrix");
+  if (options.useLrfd) engine::stopOnUnsupported(ctx, "The LRFD analysis of load combinations");
+  if (options.computeKmatrix) engine::stopOnUnsupported(ctx, "The pile-head stiffness matrix");
   for (int j = 1; j <= model.pile.numberOfSections; ++j) {
     const SectionType type = model.pile.sections[j].type;
     if (type == SectionType::Micropile) {
-      stopOnUnsupported(ctx, "The nonlinear bending stiffness of pile section " + std::to_string(j) +
-                                 " (section type " + std::to_string(sectionTypeCode(type)) + ")");
+      engine::stopOnUnsupported(ctx, "The nonlinear bending stiffness of pile section " +
+                                         std::to_string(j) + " (section type " +
+                                         std::to_string(sectionTypeCode(type)) + ")");
     }
   }
   for (int j = 1; j <= model.soil.numberOfLayers; ++j) {
@@ -357,23 +282,28 @@ void checkAnalysisSupported(RunContext& ctx) {
     if (!soil::criterionAvailable(code)) {
       std::string key(kCriterionKeys[static_cast<std::size_t>(code)]);
       key.erase(key.find_last_not_of(' ') + 1);
-      stopOnUnsupported(ctx, "The p-y criterion \"" + key + "\" of soil layer " + std::to_string(j));
+      engine::stopOnUnsupported(
+          ctx, "The p-y criterion \"" + key + "\" of soil layer " + std::to_string(j));
     }
   }
   for (int L = 1; L <= model.loads.numberOfLoadCases; ++L) {
     if (model.loads.headLoads[L].computeLengthStudy) {
-      stopOnUnsupported(ctx, "The pile-head deflection versus pile length study of load case " +
-                                 std::to_string(L));
+      engine::stopOnUnsupported(
+          ctx,
+          "The pile-head deflection versus pile length study of load case " + std::to_string(L));
     }
   }
 }
 
-void Analyze_Load_Cases(RunContext& ctx) {
+void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults) {
   AnalysisModel& model = ctx.model;
   const int cases = model.loads.numberOfLoadCases;
   if (cases <= 0) return;
-  const double originalLength = model.pile.length;
+  QUARN_ASSERT(cases <= kMaxLoadCases, "more than 100 load cases");
+  const double pileLength = model.pile.length;
   const bool printPyCurves = model.options.printPyCurves;
+  // One response for every case: its node table is sized once.
+  CaseResponse response;
 
   for (int L = 1; L <= cases; ++L) {
     // A non-converged case of load type 4 is reported; the run stops here.
@@ -381,14 +311,13 @@ void Analyze_Load_Cases(RunContext& ctx) {
     // the printed p-y curves: users get every case and the summary, and the
     // run still ends on that error.
     if (engine::isStopped(model) && !soil::onlyNonFatalError(model)) engine::unwind();
-    setUpCase(ctx, L, originalLength);
+    setUpCase(ctx, L, pileLength);
     const IterationOutcome outcome = iterateCase(ctx, L);
     if (!outcome.converged) {
-      writeNonConvergence(ctx);
-      engine::raiseError(ctx, "RUN00010", engine::kRuntimeErrorBase + 10);
-      if (model.loads.headLoads[L].loadType != 4) engine::unwind();
+      reportNonConvergence(ctx);
+      if (model.loads.headLoads[L].loadType != HeadLoadType::kDeflectionMoment) engine::unwind();
     }
-    finishCase(ctx, L, outcome.iterations, printPyCurves);
+    finishCase(ctx, L, outcome, printPyCurves, response, writeCaseResults);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});
   }
 }

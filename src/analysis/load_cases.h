@@ -3,18 +3,19 @@
 // largest change of a nodal deflection is within the tolerance.
 #pragma once
 
-#include <string>
-
+#include "analysis/case_response.h"
 #include "engine/run_context.h"
 
 namespace quarn::analysis {
 
-// Analyses and reports every pile-head load case in order.
-void Analyze_Load_Cases(engine::RunContext& ctx);
+// Writes the results of a finished case (the report's results tables and the
+// plot records of its nodes). The run sequence supplies it.
+using CaseResultsWriter = void (*)(engine::RunContext& ctx, const CaseResponse& response);
 
-// Stops the run with runtime error 40 naming a feature of the input that
-// this engine does not analyse yet.
-[[noreturn]] void stopOnUnsupported(engine::RunContext& ctx, const std::string& what);
+// Analyses every pile-head load case in order. After each finished case its
+// response is kept for the summary (model.results) and handed to
+// writeCaseResults.
+void Analyze_Load_Cases(engine::RunContext& ctx, CaseResultsWriter writeCaseResults);
 
 // Features whose analysis is not part of this engine yet stop the run with
 // runtime error 40 before any case is solved, rather than giving results

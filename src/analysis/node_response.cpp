@@ -9,63 +9,23 @@ namespace quarn::analysis {
 
 namespace {
 
-struct Response {
-  double M = 0.0;
-  double V = 0.0;
-  double S = 0.0;
-};
-
-// Head node: central differences through the imaginary nodes, except for
-// load type 5, whose imaginary nodes follow from the prescribed slope; its
-// shear and slope use one-sided differences into the pile instead.
-Response headResponse(PileModel& pm) {
-  const double h = pm.h;
-  const double E = pm.node[2].EI;  // E_top
-  const double Q = pm.head.Q;
-  auto y = [&pm](int k) { return pm.y(k); };
-  Response r;
-  r.M = E * (y(2) - 2.0 * y(1) + y(0)) / (h * h);
-  r.V = E * (y(3) - 2.0 * y(2) + 2.0 * y(0) - y(-1)) / (2.0 * h * h * h) +
-        Q * (y(2) - y(0)) / (2.0 * h);
-  r.S = (y(2) - y(0)) / (2.0 * h);
-  pm.computedHeadSlope = r.S;
-  switch (pm.head.loadType) {
-    case kHeadShearSlope:
-    case kHeadShearRotationalStiffness:
-      pm.head.Mt = r.M;
-      break;
-    case kHeadDeflectionMoment:
-      pm.head.Pt = r.V;
-      break;
-    case kHeadDeflectionSlope: {
-      const double S1 = (-3.0 * y(1) + 4.0 * y(2) - y(3)) / (2.0 * h);
-      pm.computedHeadSlope = S1;
-      pm.headMoment2 = E * (y(3) - 2.0 * y(2) + y(1)) / (h * h);
-      pm.headMoment3 = E * (y(4) - 2.0 * y(3) + y(2)) / (h * h);
-      r.V = Q * S1 + (-3.0 * r.M + 4.0 * pm.headMoment2 - pm.headMoment3) / (2.0 * h);
-      pm.head.Pt = r.V;
-      pm.head.Mt = r.M;
-      r.S = pm.head.St;
-      break;
-    }
-    default:
-      break;
-  }
-  return r;
+void checkNode(const PileModel& pm, int k) {
+  QUARN_ASSERT(pm.N >= 5 && pm.N <= kNodeCapacity && k >= 1 && k <= pm.N,
+               "node outside the pile grid");
 }
 
-Response interiorResponse(const PileModel& pm, int k) {
+NodeForces interiorForces(const PileModel& pm, int k, const HeadResponse& head) {
   const double h = pm.h;
   const double Q = pm.head.Q;
   const auto& nd = pm.node;
   auto y = [&pm](int i) { return pm.y(i); };
-  Response r;
+  NodeForces r;
   r.M = nd[k].EI * (y(k + 1) - 2.0 * y(k) + y(k - 1)) / (h * h);
   r.S = (y(k + 1) - y(k - 1)) / (2.0 * h);
   if (k == 2) {
     const double E = nd[2].EI;  // E_top
-    if (pm.head.loadType == kHeadDeflectionSlope) {
-      r.V = (pm.headMoment3 - nd[1].M) / (2.0 * h) + Q * r.S;
+    if (pm.head.loadType == HeadLoadType::kDeflectionSlope) {
+      r.V = (head.moment3 - head.forces.M) / (2.0 * h) + Q * r.S;
     } else {
       r.V = E * (y(4) - 2.0 * y(3) + 2.0 * y(1) - y(0)) / (2.0 * h * h * h) + Q * r.S;
     }
@@ -78,102 +38,100 @@ Response interiorResponse(const PileModel& pm, int k) {
 }
 
 // Tip node: no moment, the tip shear, a backward difference for the slope.
-Response tipResponse(const PileModel& pm) {
+NodeForces tipForces(const PileModel& pm) {
   const int N = pm.N;
   return {0.0, pm.vTip, (pm.y(N) - pm.y(N - 1)) / pm.h};
 }
 
-// The larger magnitude wins; on a tie the earlier node stays.
-bool exceeds(double value, double entry) {
-  return std::abs(value) > std::abs(entry);
+}  // namespace
+
+double headMomentFromDeflections(const PileModel& pm) {
+  const double h = pm.h;
+  const double E = pm.node[2].EI;  // E_top
+  return E * (pm.y(2) - 2.0 * pm.y(1) + pm.y(0)) / (h * h);
 }
 
-void recordMaxima(PileModel& pm, int k) {
-  const PileNode& node = pm.node[k];
-  ResponseMaxima& m = pm.maxima;
-  if (exceeds(node.M, m.moment)) {
-    m.moment = node.M;
-    m.momentX = node.x;
+HeadResponse headResponse(const PileModel& pm) {
+  const double h = pm.h;
+  const double E = pm.node[2].EI;  // E_top
+  const double Q = pm.head.Q;
+  auto y = [&pm](int k) { return pm.y(k); };
+  HeadResponse r;
+  NodeForces& f = r.forces;
+  f.M = headMomentFromDeflections(pm);
+  f.V = E * (y(3) - 2.0 * y(2) + 2.0 * y(0) - y(-1)) / (2.0 * h * h * h) +
+        Q * (y(2) - y(0)) / (2.0 * h);
+  f.S = (y(2) - y(0)) / (2.0 * h);
+  r.computedSlope = f.S;
+  if (pm.head.loadType == HeadLoadType::kDeflectionSlope) {
+    const double S1 = (-3.0 * y(1) + 4.0 * y(2) - y(3)) / (2.0 * h);
+    const double M2 = E * (y(3) - 2.0 * y(2) + y(1)) / (h * h);
+    r.computedSlope = S1;
+    r.moment3 = E * (y(4) - 2.0 * y(3) + y(2)) / (h * h);
+    f.V = Q * S1 + (-3.0 * f.M + 4.0 * M2 - r.moment3) / (2.0 * h);
+    f.S = pm.head.St;
   }
-  if (exceeds(node.V, m.shear)) {
-    m.shear = node.V;
-    m.shearX = node.x;
-  }
-  if (pm.loadCase < 1 || pm.loadCase > kMaxLoadCases || node.section < 1 ||
-      node.section > kMaxSections) {
-    engine::failInvariant("load case or section outside the maxima tables");
-  }
-  SectionMaxima& entry = pm.sectionMaxima[pm.loadCase][node.section];
-  if (exceeds(node.M, entry.moment)) {
-    entry.moment = node.M;
-    entry.momentNode = k;
-  }
-  if (exceeds(node.V, entry.shear)) {
-    entry.shear = node.V;
-    entry.shearNode = k;
-  }
+  return r;
 }
 
-// Combined axial and bending stress at the node. The extreme fibre lies at
-// half the width, or at half the pole width for an embedded pole, whose
-// width is that of the drilled hole.
-double combinedStress(const AnalysisModel& model, const PileNode& node) {
+NodeForces nodeForces(const PileModel& pm, int k, const HeadResponse& head) {
+  checkNode(pm, k);
+  QUARN_ASSERT(k >= 2, "node 1 has the head response");
+  return k < pm.N ? interiorForces(pm, k, head) : tipForces(pm);
+}
+
+double soilReaction(const AnalysisModel& model, int k) {
+  const PileModel& pm = model.pileModel;
+  const PileNode& node = pm.node[static_cast<std::size_t>(k)];
+  const double y = pm.y(k);
+  const double relative = model.options.useSoilMovement ? y - node.ys : y;
+  const double p = -node.Es * relative;
+  return std::isnan(p) && y == 0.0 ? 0.0 : p;
+}
+
+// The extreme fibre lies at half the width, or at half the pole width for an
+// embedded pole, whose width is that of the drilled hole.
+double combinedStress(const AnalysisModel& model, int k, double M) {
+  const PileNode& node = model.pileModel.node[static_cast<std::size_t>(k)];
   const engine::PileProperties props = engine::Compute_Pile_Properties(model.pile, node.x);
   if (props.I == 0.0 || props.A == 0.0) return 0.0;
-  const PileSection& section = model.pile.sections[node.section];
+  const PileSection& section = model.pile.sections[static_cast<std::size_t>(node.section)];
   const bool givenStiffness =
       section.type == SectionType::Elastic || section.type == SectionType::ElasticPlastic;
   const double fibre = givenStiffness && section.elastic.shape == kShapeEmbeddedPole
                            ? props.D2 / 2.0
                            : props.D / 2.0;
-  return std::abs(model.pileModel.head.Q) / props.A + std::abs(node.M) * fibre / props.I;
+  return std::abs(model.pileModel.head.Q) / props.A + std::abs(M) * fibre / props.I;
 }
 
-}  // namespace
+double headBoundaryMoment(const PileModel& pm) {
+  return prescribesHeadMoment(pm.head.loadType) ? pm.head.Mt : headMomentFromDeflections(pm);
+}
 
 void Compute_Node_Response(AnalysisModel& model, int k) {
   PileModel& pm = model.pileModel;
-  const int N = pm.N;
-  if (N < 5 || N > kNodeCapacity || k < 1 || k > N) {
-    engine::failInvariant("node outside the pile grid");
-  }
+  checkNode(pm, k);
   pm.node[1].EI = pm.node[2].EI;
-  Response r;
+  NodeForces f;
   if (k == 1) {
-    r = headResponse(pm);
-  } else if (k < N) {
-    r = interiorResponse(pm, k);
+    const HeadResponse head = headResponse(pm);
+    f = head.forces;
+    pm.computedHeadSlope = head.computedSlope;
+    if (pm.head.loadType == HeadLoadType::kDeflectionSlope) pm.headMoment3 = head.moment3;
   } else {
-    r = tipResponse(pm);
+    // Node 2 of load type 5 takes the head values stored by node 1.
+    HeadResponse head;
+    head.forces.M = pm.node[1].M;
+    head.moment3 = pm.headMoment3;
+    f = nodeForces(pm, k, head);
   }
-  PileNode& node = pm.node[k];
-  node.M = r.M;
-  node.V = r.V;
-  node.S = r.S;
-  node.momentCopy = r.M;
-  recordMaxima(pm, k);
-
-  // Soil reaction. With soil movements the spring acts on the deflection
-  // relative to the soil; the distributed load is a load on the pile, not a
-  // reaction of the soil, and is not part of p.
-  const double y = pm.y(k);
-  const double relative = model.options.useSoilMovement ? y - node.ys : y;
-  node.p = -node.Es * relative;
-  if (std::isnan(node.p) && y == 0.0) node.p = 0.0;
-
-  node.stress = combinedStress(model, node);
-  if (exceeds(node.stress, pm.maxima.stress)) pm.maxima.stress = node.stress;
-}
-
-void resetResponseMaxima(PileModel& pm) {
-  pm.maxima = ResponseMaxima{};
-}
-
-void clearSectionMaxima(PileModel& pm, int loadCase) {
-  if (loadCase < 1 || loadCase > kMaxLoadCases) {
-    engine::failInvariant("load case number outside 1 to 100");
-  }
-  pm.sectionMaxima[loadCase].fill(SectionMaxima{});
+  PileNode& node = pm.node[static_cast<std::size_t>(k)];
+  node.M = f.M;
+  node.V = f.V;
+  node.S = f.S;
+  node.momentCopy = f.M;
+  node.p = soilReaction(model, k);
+  node.stress = combinedStress(model, k, f.M);
 }
 
 }  // namespace quarn::analysis

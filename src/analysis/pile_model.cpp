@@ -63,7 +63,7 @@ void assignLayerRanges(engine::RunContext& ctx, int count, DepthOf depthOf) {
 void checkNodeCount(int N) {
   if (N < 3 || N > kNodeCapacity) {
     engine::failInvariant("number of pile nodes " + std::to_string(N) + " outside 3 to " +
-                            std::to_string(kNodeCapacity));
+                          std::to_string(kNodeCapacity));
   }
 }
 
@@ -181,40 +181,36 @@ HeadCondition headConditionFor(const PileHeadLoad& load) {
   head.loadType = load.loadType;
   head.Q = load.axialThrust;
   switch (load.loadType) {
-    case kHeadShearMoment:
+    case HeadLoadType::kShearMoment:
       head.Pt = load.condition1;
       head.Mt = load.condition2;
       break;
-    case kHeadShearSlope:
+    case HeadLoadType::kShearSlope:
       head.Pt = load.condition1;
       head.St = load.condition2;
       break;
-    case kHeadShearRotationalStiffness:
+    case HeadLoadType::kShearRotationalStiffness:
       head.Pt = load.condition1;
       head.Ktheta = load.condition2;
       break;
-    case kHeadDeflectionMoment:
+    case HeadLoadType::kDeflectionMoment:
       head.Yt = load.condition1;
       head.Mt = load.condition2;
       break;
-    case kHeadDeflectionSlope:
+    case HeadLoadType::kDeflectionSlope:
       head.Yt = load.condition1;
       head.St = load.condition2;
       break;
     default:
-      engine::failInvariant("pile-head load type " + std::to_string(load.loadType) +
-                                  " outside 1 to 5");
+      engine::failInvariant("pile-head load type " +
+                            std::to_string(headLoadTypeCode(load.loadType)) + " outside 1 to 5");
   }
   return head;
 }
 
-void startLoadCase(PileModel& pm, int loadCase, const HeadCondition& head) {
-  if (loadCase < 1 || loadCase > kMaxLoadCases) {
-    engine::failInvariant("load case number outside 1 to 100");
-  }
+void startLoadCase(PileModel& pm, const HeadCondition& head) {
   pm.deflection.fill(0.0);
   pm.head = head;
-  pm.loadCase = loadCase;
   pm.vTip = 0.0;
   pm.tipShearMagnitude = 0.0;
   pm.dYprev = 0.0;

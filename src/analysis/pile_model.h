@@ -51,8 +51,8 @@ void setInitialSprings(AnalysisModel& model);
 HeadCondition headConditionFor(const PileHeadLoad& load);
 
 // Starts the solution of a load case: every deflection (imaginary nodes
-// included), the tip shear and the previous deflection change set to 0, the
-// head condition and the case number (row of the per-section maxima) set.
-void startLoadCase(PileModel& pm, int loadCase, const HeadCondition& head);
+// included), the tip shear and the previous deflection change set to 0, and
+// the head condition set.
+void startLoadCase(PileModel& pm, const HeadCondition& head);
 
 }  // namespace quarn::analysis

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
-#include <string_view>
 
+#include "analysis/analysis_errors.h"
 #include "engine/messages.h"
 #include "output/format.h"
 
@@ -115,17 +115,17 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
   clearHeadSystem(pm);
 
   switch (head.loadType) {
-    case kHeadShearMoment:
-    case kHeadShearSlope:
-    case kHeadShearRotationalStiffness: {
+    case HeadLoadType::kShearMoment:
+    case HeadLoadType::kShearSlope:
+    case HeadLoadType::kShearRotationalStiffness: {
       // Unknowns u = (y(3), y(2), y(1), y(0), y(-1)).
       const double s = 2.0 - Qh / E;
       setRow(pm, 1, {1.0, -s, 0.0, s, -1.0}, 2.0 * head.Pt * h3 / E);  // head shear
       setRow(pm, 2, {1.0, -a[3], b[3], 0.0, 0.0}, c[3]);
       setRow(pm, 3, {0.0, 1.0, -a[2], b[2], 0.0}, c[2]);
-      if (head.loadType == kHeadShearMoment) {
+      if (head.loadType == HeadLoadType::kShearMoment) {
         setRow(pm, 4, {0.0, 1.0, -2.0, 1.0, 0.0}, head.Mt * h2 / E);
-      } else if (head.loadType == kHeadShearSlope) {
+      } else if (head.loadType == HeadLoadType::kShearSlope) {
         setRow(pm, 4, {0.0, 1.0, 0.0, -1.0, 0.0}, 2.0 * h * head.St);
       } else {
         // Head moment = Ktheta x head slope.
@@ -137,7 +137,7 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       const auto& YG = pm.recursion.YG;
       return {YG[5], YG[4], YG[3], YG[2]};
     }
-    case kHeadDeflectionMoment: {
+    case HeadLoadType::kDeflectionMoment: {
       // Unknowns u = (y(2), y(1), y(0), y(-1)).
       setRow(pm, 1, {1.0, -2.0, 1.0, 0.0}, head.Mt * h2 / E);
       setRow(pm, 2, {0.0, 1.0, 0.0, 0.0}, head.Yt);
@@ -147,7 +147,7 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       const auto& YG = pm.recursion.YG;
       return {YG[4], YG[3], YG[2], YG[1]};
     }
-    case kHeadDeflectionSlope: {
+    case HeadLoadType::kDeflectionSlope: {
       // The prescribed deflection is taken relative to the soil movement at the head.
       HeadDeflections d;
       d.y1 = head.Yt + pm.node[1].ys;
@@ -157,8 +157,8 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       return d;
     }
     default:
-      engine::failInvariant("pile-head load type " + std::to_string(head.loadType) +
-                                  " outside 1 to 5");
+      engine::failInvariant("pile-head load type " +
+                            std::to_string(headLoadTypeCode(head.loadType)) + " outside 1 to 5");
   }
 }
 
@@ -193,46 +193,22 @@ void substituteFromHead(PileModel& pm, const HeadDeflections& head) {
   pm.dYprev = dYmax;
 }
 
+// The block of runtime error 11 with the head system as it stood when the
+// elimination stopped, one matrix row per line.
 [[noreturn]] void stopOnSmallPivot(engine::RunContext& ctx, int column) {
   const RecursionCoefficients& system = ctx.model.pileModel.recursion;
-  const std::string node = "          Node number = " + output::formatMinimalInteger(column);
-  const std::string pivot =
-      "          Pivot value = " + output::formatScientific(system.F[column][column], 12, 5);
-  for (engine::Channel* channel : {&ctx.report, &ctx.messages}) {
-    channel->line("**** Runtime Error No. 11 ****");
-    channel->endLine();
-    channel->line("Problem:  Solution failed due to small pivot value.");
-    channel->line(node);
-    channel->line(pivot);
-    channel->endLine();
-    channel->line(
-        "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ");
-    channel->line("          Reduce the load on the pile and repeat the analysis.");
-    channel->line("          You may also consider increasing pile diameter or pile length.");
-  }
-
-  // The head system as it stood when the elimination stopped, one matrix row
-  // per line.
-  engine::Channel& report = ctx.report;
-  report.emptyLines(2);
-  report.line("F Matrix ");
-  report.endLine();
+  std::array<std::string, 15> rows;
   for (int i = 1; i <= 5; ++i) {
-    std::string row;
+    std::string& row = rows[static_cast<std::size_t>(i - 1)];
     for (int j = 1; j <= 5; ++j) row += output::formatScientific(system.F[i][j], 12, 4);
-    report.line(row);
+    rows[static_cast<std::size_t>(i + 4)] = output::formatScientific(system.G[i], 12, 4);
+    rows[static_cast<std::size_t>(i + 9)] = output::formatScientific(system.YG[i], 12, 4);
   }
-  report.endLine();
-  auto writeVector = [&report](std::string_view title, const std::array<double, 6>& v) {
-    report.emptyLines(2);
-    report.line(title);
-    report.endLine();
-    for (int i = 1; i <= 5; ++i) report.line(output::formatScientific(v[i], 12, 4));
-    report.endLine();
-  };
-  writeVector("G Vector ", system.G);
-  writeVector("YG Vector", system.YG);
-  engine::stopOnRuntimeError(ctx, 11);
+  engine::stopWithMessage(ctx, analysisMessageBlock(kRuntimeSmallPivot),
+                          {output::formatMinimalInteger(column),
+                           output::formatScientific(system.F[column][column], 12, 5), rows[0],
+                           rows[1], rows[2], rows[3], rows[4], rows[5], rows[6], rows[7], rows[8],
+                           rows[9], rows[10], rows[11], rows[12], rows[13], rows[14]});
 }
 
 }  // namespace

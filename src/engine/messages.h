@@ -35,6 +35,7 @@ inline constexpr int kSeveralWarnings = -300;
 inline constexpr int kRuntimeInputNotReadable = 7;   // the input data file cannot be opened
 inline constexpr int kRuntimeOutputNotWritable = 8;  // an output file cannot be created or written
 inline constexpr int kRuntimeInternalFailure = 39;   // out of memory or a broken invariant
+inline constexpr int kRuntimeNotAvailable = 40;      // an analysis this version does not provide
 
 // Writes the report lines of an input error (and the empty-input block for
 // code 125) and stores the code. Never writes to channel 8, never throws.
@@ -61,6 +62,10 @@ void registerWarning(RunState& state, int code);
 // Writes to channels 6 and 8 the block for a line that is not recognised or
 // out of order, raises input error 99 and unwinds.
 [[noreturn]] void stopOnUnrecognisedLine(RunContext& ctx, std::string_view line);
+
+// Stops the run with runtime error 40 naming a feature of the input that
+// this engine does not analyse yet.
+[[noreturn]] void stopOnUnsupported(RunContext& ctx, std::string_view what);
 
 // Records runtime error 39 for a failure that no rule of the engine foresees
 // (out of memory, a broken invariant) and writes its block. Never throws.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/head_load_type.h"
 #include "engine/limits.h"
 
 namespace quarn {
@@ -289,17 +290,12 @@ struct Soil {
 
 // --------------------------------------------------------------- loads ---
 
-// Pile-head condition pairs of a load case.
-inline constexpr int kHeadShearMoment = 1;
-inline constexpr int kHeadShearSlope = 2;
-inline constexpr int kHeadShearRotationalStiffness = 3;
-inline constexpr int kHeadDeflectionMoment = 4;
-inline constexpr int kHeadDeflectionSlope = 5;
-
 struct PileHeadLoad {
-  int loadType = 0;         // kHeadShearMoment .. kHeadDeflectionSlope
-  double condition1 = 0.0;  // shear or pile-head deflection
-  double condition2 = 0.0;  // moment, slope or rotational stiffness
+  // The pair of head conditions. A case that is not analysed (LRFD, bending
+  // stiffness only) keeps kShearMoment whatever code it gave.
+  HeadLoadType loadType = HeadLoadType::kShearMoment;
+  double condition1 = 0.0;   // shear or pile-head deflection
+  double condition2 = 0.0;   // moment, slope or rotational stiffness
   double axialThrust = 0.0;
   bool computeLengthStudy = false;  // pile-head deflection versus pile length
 };

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 
+#include "engine/head_load_type.h"
 #include "engine/limits.h"
 
 namespace quarn {
@@ -37,35 +38,18 @@ struct PileNode {
   double momentCopy = 0.0;  // moment handed to the bending-stiffness update
 };
 
-// Pile-head condition of the load case being solved. The load type selects
-// which two values count (1 Pt, Mt; 2 Pt, St; 3 Pt, Ktheta; 4 Yt, Mt; 5 Yt, St);
-// Compute_Node_Response writes the computed head shear or moment back into
-// Pt and Mt for the load types that prescribe a deflection or a slope.
+// Pile-head condition of the load case being solved, as the case prescribes
+// it. The load type selects which two values count (1 Pt, Mt; 2 Pt, St;
+// 3 Pt, Ktheta; 4 Yt, Mt; 5 Yt, St); the head shear and moment that the
+// solution gives are results of the case, not part of its condition.
 struct HeadCondition {
-  int loadType = 1;
+  HeadLoadType loadType = HeadLoadType::kShearMoment;
   double Pt = 0.0;      // shear at the pile head
   double Mt = 0.0;      // moment at the pile head
   double St = 0.0;      // slope at the pile head (radians)
   double Ktheta = 0.0;  // rotational stiffness of the head restraint (moment per radian)
   double Yt = 0.0;      // deflection of the pile head
   double Q = 0.0;       // axial thrust, compression positive, constant along the pile
-};
-
-// Largest responses along the pile; the signed value of largest magnitude.
-struct ResponseMaxima {
-  double moment = 0.0;
-  double momentX = 0.0;  // distance from the head where it occurs
-  double shear = 0.0;
-  double shearX = 0.0;
-  double stress = 0.0;
-};
-
-// Largest moment and shear within one pile section for one load case.
-struct SectionMaxima {
-  double moment = 0.0;
-  int momentNode = 0;
-  double shear = 0.0;
-  int shearNode = 0;
 };
 
 // Working arrays of one solution (`RecursionCoefficients`): per node m the
@@ -100,9 +84,8 @@ struct PileModel {
   double& y(int k) { return deflection[static_cast<std::size_t>(k + 1)]; }
   double y(int k) const { return deflection[static_cast<std::size_t>(k + 1)]; }
 
-  // Load case being solved.
+  // Head condition of the load case being solved.
   HeadCondition head;
-  int loadCase = 1;  // row of the per-section maxima tables, 1..kMaxLoadCases
 
   // State kept between the solutions of one load case.
   double vTip = 0.0;               // shear force at the tip used by the last solution
@@ -114,15 +97,10 @@ struct PileModel {
 
   // Values kept from node 1 by Compute_Node_Response.
   double computedHeadSlope = 0.0;
-  double headMoment2 = 0.0;  // load type 5: moment at node 2 with the head stiffness
   double headMoment3 = 0.0;  // load type 5: moment at node 3, used again at node 2
 
   // Working arrays of the last solution.
   RecursionCoefficients recursion;
-
-  // Maxima along the pile (reset by the caller) and per load case and section.
-  ResponseMaxima maxima;
-  std::array<std::array<SectionMaxima, kMaxSections + 1>, kMaxLoadCases + 1> sectionMaxima{};
 };
 
 }  // namespace quarn

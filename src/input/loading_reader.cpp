@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,7 +58,9 @@ void readLoading(RunContext& ctx) {
   ctx.messages.line("Reading pile head loading data");
   int cases = 0;
   readValue(ctx, cases);
-  if (cases > kMaxLoadCases) stopOnReaderError(ctx, ReaderError::kTooManyLoadCases, 0, cases);
+  if (cases > kMaxLoadCases) {
+    stopOnReaderError(ctx, ReaderError::kTooManyLoadCases, {cases, kMaxLoadCases});
+  }
   loads.numberOfLoadCases = std::max(cases, 0);
   loads.thrustSource = kThrustsFromLoading;
   // The load types matter when the cases are analysed: not in an LRFD
@@ -66,12 +69,18 @@ void readLoading(RunContext& ctx) {
   for (int i = 1; i <= loads.numberOfLoadCases; ++i) {
     PileHeadLoad& load = loads.headLoads[i];
     double loadNumber = 0.0;  // read and ignored
+    int loadTypeCode = 0;
     int lengthStudyCode = 0;
-    readList(ctx, {&loadNumber, &load.loadType, &load.condition1, &load.condition2,
+    readList(ctx, {&loadNumber, &loadTypeCode, &load.condition1, &load.condition2,
                    &load.axialThrust, &lengthStudyCode});
     load.computeLengthStudy = lengthStudyCode != 1;
-    if (casesAnalysed && (load.loadType < kHeadShearMoment || load.loadType > kHeadDeflectionSlope)) {
-      stopOnReaderError(ctx, ReaderError::kHeadLoadType, i, load.loadType);
+    const std::optional<HeadLoadType> loadType = headLoadTypeFromCode(loadTypeCode);
+    if (loadType) {
+      load.loadType = *loadType;
+    } else if (casesAnalysed) {
+      stopOnReaderError(ctx, ReaderError::kHeadLoadType, {i, loadTypeCode});
+    } else {
+      load.loadType = PileHeadLoad{}.loadType;
     }
   }
 
@@ -85,7 +94,7 @@ void readLoading(RunContext& ctx) {
     return;
   }
   if (points > kMaxDistributedPoints) {
-    stopOnReaderError(ctx, ReaderError::kTooManyDistributedPoints, 0, points);
+    stopOnReaderError(ctx, ReaderError::kTooManyDistributedPoints, {points, kMaxDistributedPoints});
   }
   table.points = points;
   for (int j = 1; j <= points; ++j) {
@@ -124,7 +133,8 @@ void readLrfdLoads(RunContext& ctx) {
                        "", "The input number of distributed load points is " + str(n)});
     }
     if (load.loadTypeIndex < 1 || load.loadTypeIndex > kLrfdLoadTypes) {
-      stopOnReaderError(ctx, ReaderError::kLrfdLoadTypeIndex, i, load.loadTypeIndex);
+      stopOnReaderError(ctx, ReaderError::kLrfdLoadTypeIndex,
+                        {i, load.loadTypeIndex, kLrfdLoadTypes});
     }
     readLrfdDistributedLoad(ctx, i, load);
   }
@@ -181,7 +191,9 @@ void readAxialThrustLoads(RunContext& ctx) {
     loads.numberOfThrustLoads = 1;  // one axial thrust force of 0
     return;
   }
-  if (count > kMaxAxialThrusts) stopOnReaderError(ctx, ReaderError::kTooManyAxialThrusts, 0, count);
+  if (count > kMaxAxialThrusts) {
+    stopOnReaderError(ctx, ReaderError::kTooManyAxialThrusts, {count, kMaxAxialThrusts});
+  }
   ctx.messages.line("Reading axial thrust force data for EI-only computations");
   loads.numberOfThrustLoads = count;
   for (int i = 1; i <= count; ++i) {

@@ -32,7 +32,8 @@ void readConcreteCurve(RunContext& ctx, int sectionNumber, ConcreteData& concret
   int points = 0;
   readValue(ctx, points);
   if (points < 2 || points > kMaxConcreteCurvePoints) {
-    stopOnReaderError(ctx, ReaderError::kConcreteCurvePoints, sectionNumber, points);
+    stopOnReaderError(ctx, ReaderError::kConcreteCurvePoints,
+                      {sectionNumber, points, kMaxConcreteCurvePoints});
   }
   concrete.curvePoints = points;
   for (int j = 1; j <= points; ++j) {
@@ -84,7 +85,7 @@ void readConcrete(RunContext& ctx, int sectionNumber, ConcreteData& concrete) {
 
 void checkBarCount(RunContext& ctx, int sectionNumber, long long count) {
   if (count < 1 || count > kMaxBars) {
-    stopOnReaderError(ctx, ReaderError::kBarCount, sectionNumber, count);
+    stopOnReaderError(ctx, ReaderError::kBarCount, {sectionNumber, count, kMaxBars});
   }
 }
 
@@ -97,7 +98,7 @@ void readCircularBars(RunContext& ctx, int sectionNumber, ReinforcementData& reb
   readValue(ctx, rebar.groups);
   readValue(ctx, rebar.bundleSize);
   if (rebar.bundleSize < 1 || rebar.bundleSize > 3) {
-    stopOnReaderError(ctx, ReaderError::kBundleSize, sectionNumber, rebar.bundleSize);
+    stopOnReaderError(ctx, ReaderError::kBundleSize, {sectionNumber, rebar.bundleSize});
   }
   const long long bars = static_cast<long long>(rebar.groups) * rebar.bundleSize;
   checkBarCount(ctx, sectionNumber, bars);
@@ -298,7 +299,8 @@ void readUserEi(RunContext& ctx, int sectionNumber, PileSection& section) {
   int thrusts = 0;
   readValue(ctx, thrusts);
   if (thrusts < 1 || thrusts > kMaxUserEiThrusts) {
-    stopOnReaderError(ctx, ReaderError::kUserEiThrusts, sectionNumber, thrusts);
+    stopOnReaderError(ctx, ReaderError::kUserEiThrusts,
+                      {sectionNumber, thrusts, kMaxUserEiThrusts});
   }
   section.userEi.assign(static_cast<std::size_t>(thrusts), UserEiCurve{});
   for (UserEiCurve& curve : section.userEi) {
@@ -306,7 +308,7 @@ void readUserEi(RunContext& ctx, int sectionNumber, PileSection& section) {
     int points = 0;
     readValue(ctx, points);
     if (points < 2 || points > kMaxUserEiPoints) {
-      stopOnReaderError(ctx, ReaderError::kUserEiPoints, sectionNumber, points);
+      stopOnReaderError(ctx, ReaderError::kUserEiPoints, {sectionNumber, points, kMaxUserEiPoints});
     }
     curve.moment.assign(static_cast<std::size_t>(points), 0.0);
     curve.stiffness.assign(static_cast<std::size_t>(points), 0.0);
@@ -405,14 +407,14 @@ void readSection(RunContext& ctx, int sectionNumber, PileSection& section, doubl
     section.type = static_cast<SectionType>(typeCode);
     section.coreFilled = section.type == SectionType::CasedShaftWithCore;
   } else {
-    stopOnReaderError(ctx, ReaderError::kSectionType, sectionNumber, typeCode);
+    stopOnReaderError(ctx, ReaderError::kSectionType, {sectionNumber, typeCode});
   }
 
   readDimensions(ctx, sectionNumber, section);
   if (section.type == SectionType::Micropile) {
     // Only the length of a micropile section is given: there is nothing to
     // compute its bending stiffness or its width from.
-    stopOnReaderError(ctx, ReaderError::kMicropile, sectionNumber, typeCode);
+    stopOnReaderError(ctx, ReaderError::kMicropile, {sectionNumber});
   }
   const SectionTypeInfo& info = sectionTypeInfo(section.type);
   if (info.concrete) readConcrete(ctx, sectionNumber, section.concrete);
@@ -430,7 +432,9 @@ void readSections(RunContext& ctx) {
   Pile& pile = ctx.model.pile;
   int count = 0;
   readValue(ctx, count);
-  if (count > kMaxSections) stopOnReaderError(ctx, ReaderError::kTooManySections, 0, count);
+  if (count > kMaxSections) {
+    stopOnReaderError(ctx, ReaderError::kTooManySections, {count, kMaxSections});
+  }
 
   // A later SECTIONS replaces everything an earlier one read.
   pile.numberOfSections = count > 0 ? count : 0;

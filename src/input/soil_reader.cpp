@@ -96,7 +96,7 @@ void readUserCurve(RunContext& ctx, int layerNumber, SoilLayer& layer, int side)
   int points = 0;
   readList(ctx, {&layer.unitWeight[static_cast<std::size_t>(side)], &points});
   if (points < 2 || points > kMaxUserPyPoints) {
-    stopOnReaderError(ctx, ReaderError::kUserPyPoints, layerNumber, points);
+    stopOnReaderError(ctx, ReaderError::kUserPyPoints, {layerNumber, points, kMaxUserPyPoints});
   }
   curve.points = points;
   curve.depth = side == 0 ? layer.top : layer.bottom;
@@ -115,7 +115,7 @@ void readSoilLayers(RunContext& ctx) {
   ctx.messages.line("Reading soil layering data");
   int count = 0;
   readValue(ctx, count);
-  if (count > kMaxLayers) stopOnReaderError(ctx, ReaderError::kTooManyLayers, 0, count);
+  if (count > kMaxLayers) stopOnReaderError(ctx, ReaderError::kTooManyLayers, {count, kMaxLayers});
 
   // A later SOIL LAYERS replaces the profile of an earlier one.
   soil.numberOfLayers = 0;
@@ -126,7 +126,7 @@ void readSoilLayers(RunContext& ctx) {
     SoilLayer layer;
     readList(ctx, {&layer.criterion, &layer.top, &layer.bottom});
     if (layer.criterion < 1 || layer.criterion > kCriterionCodes) {
-      stopOnReaderError(ctx, ReaderError::kCriterionCode, i, layer.criterion);
+      stopOnReaderError(ctx, ReaderError::kCriterionCode, {i, layer.criterion, kCriterionCodes});
     }
     const std::string_view key = kCriterionKeys[static_cast<std::size_t>(layer.criterion)];
     if (key == kUserPyKey) {

@@ -22,7 +22,7 @@ constexpr int kMinSoilMovementPoints = 2;
 int readTableCount(RunContext& ctx, int capacity, ReaderError tooMany) {
   int count = 0;
   readValue(ctx, count);
-  if (count > capacity) stopOnReaderError(ctx, tooMany, 0, count);
+  if (count > capacity) stopOnReaderError(ctx, tooMany, {count, capacity});
   return count > 0 ? count : 0;
 }
 

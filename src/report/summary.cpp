@@ -1,6 +1,5 @@
 #include "report/summary.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "output/format.h"
 #include "output/plot_records.h"
 #include "output/report_writers.h"
+#include "report/printed_value.h"
 
 namespace quarn::report {
 
@@ -19,36 +19,13 @@ constexpr int kLrfdFailureWarning = -400;
 constexpr double kKipsToPounds = 1000.0;
 constexpr std::size_t kCombinationNameWidth = 256;
 
-// Labels of the two head-condition values by load type 1..5.
-struct RowLabels {
-  const char* first;
-  const char* second;
-};
-constexpr std::array<RowLabels, 6> kRowLabels = {{
-    {"", ""},
-    {"    1   V =", "  M ="},
-    {"    2   V =", "  S ="},
-    {"    3   V =", "  R ="},
-    {"    4   y =", "  M ="},
-    {"    5   y =", "  S ="},
-}};
-
 void writeLoadTypeDefinitions(Channel& out, int unitSystem) {
   out.line("Definitions of Pile-head Loading Conditions:");
   out.endLine();
-  if (unitSystem == kUnitsUsCustomary) {
-    out.line("Load Type 1: Load 1 = Shear, lbs, and Load 2 = Moment, in-lbs");
-    out.line("Load Type 2: Load 1 = Shear, lbs, and Load 2 = Slope, radians");
-    out.line("Load Type 3: Load 1 = Shear, lbs, and Load 2 = Rotational Stiffness, in-lbs/radian");
-    out.line("Load Type 4: Load 1 = Top Deflection, inches, and Load 2 = Moment, in-lbs");
-    out.line("Load Type 5: Load 1 = Top Deflection, inches, and Load 2 = Slope, radians");
-    out.emptyLines(2);
-  } else if (unitSystem == kUnitsSi) {
-    out.line("Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m ");
-    out.line("Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians");
-    out.line("Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, kN-m/radian");
-    out.line("Load Type 4: Load 1 = Top Deflection, m, and Load 2 = Moment, kN-m");
-    out.line("Load Type 5: Load 1 = Top Deflection, m, and Load 2 = Slope, radians");
+  if (unitSystem == kUnitsUsCustomary || unitSystem == kUnitsSi) {
+    for (const HeadLoadTypeText& type : kHeadLoadTypes) {
+      out.line(unitSystem == kUnitsSi ? type.definitionSi : type.definitionUs);
+    }
     out.emptyLines(2);
   }
   out.line("               Pile-head      Pile-head ");
@@ -166,7 +143,8 @@ bool writeLrfdPerformanceRow(engine::RunContext& ctx, const LrfdPerformanceRow& 
 }  // namespace
 
 void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd) {
-  output::write(report, "(/ / / 80(\"-\") / 27X \"Summary of Pile Response(s)\" / 80(\"-\") 2/)", {});
+  output::write(report, "(/ / / 80(\"-\") / 27X \"Summary of Pile Response(s)\" / 80(\"-\") 2/)",
+                {});
   if (lrfd) {
     writeLrfdColumnHeading(report, unitSystem);
   } else {
@@ -177,18 +155,19 @@ void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd) {
       "-------------  -------------");
 }
 
-void writeSummaryRow(engine::Channel& report, int L, int t, double value1, double value2,
+void writeSummaryRow(engine::Channel& report, int L, HeadLoadType t, double value1, double value2,
                      double axialLoad, const CaseResult& result) {
-  if (t < 1 || t > 5) engine::failInvariant("load type " + std::to_string(t));
+  const HeadLoadTypeText* text = headLoadTypeText(t);
+  QUARN_ASSERT(text != nullptr, "load type " + std::to_string(headLoadTypeCode(t)));
   int width = 3;
   output::Write_Report_Integer(report, L, width);
   output::Write_Report_Blanks(report, 1);
-  report.put(kRowLabels[static_cast<std::size_t>(t)].first);
+  report.put(text->summaryLabel1);
   output::Write_Report_Number(report, value1, 11);
-  report.put(kRowLabels[static_cast<std::size_t>(t)].second);
+  report.put(text->summaryLabel2);
   output::Write_Report_Number(report, value2, 11);
   output::Write_Report_Number(report, axialLoad, 15);
-  output::Write_Report_Number(report, result.headDeflection, 15);
+  output::Write_Report_Number(report, printedValue(result.headDeflection), 15);
   output::Write_Report_Number(report, result.maxMoment, 15);
   output::Write_Report_Blanks(report, 4);
   output::Write_Report_Number(report, result.maxShear, 11);
@@ -239,8 +218,9 @@ void Write_Pile_Summary(engine::RunContext& ctx) {
   }
   for (int L = 1; L <= cases; ++L) {
     const CaseResult& result = model.results.cases[static_cast<std::size_t>(L)];
-    output::writePlotLine13(ctx.plot, result.headShear, result.headDeflection, result.maxMoment,
-                    result.maxShear, result.headSlope, units);
+    output::writePlotLine13(ctx.plot, printedValue(result.headShear),
+                            printedValue(result.headDeflection), result.maxMoment, result.maxShear,
+                            result.headSlope, units);
   }
 }
 

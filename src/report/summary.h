@@ -13,18 +13,19 @@
 
 namespace quarn::report {
 
-// The summary of every load case kept by the results routine. The pile-head
-// stiffness runs come after it and never call it.
+// The summary of every load case from the results the analysis kept
+// (model.results). The pile-head stiffness runs come after it and never call
+// it.
 void Write_Pile_Summary(engine::RunContext& ctx);
 
 // The table heading: title, load type definitions (pile-head load cases) and
 // column headings, down to the rule line.
 void writeSummaryHeading(engine::Channel& report, int unitSystem, bool lrfd);
 
-// One row of the table: case L of head-condition type t (1 for every LRFD
-// combination) with its two head-condition values, its axial load and the
-// results the results routine kept for it.
-void writeSummaryRow(engine::Channel& report, int L, int t, double value1, double value2,
+// One row of the table: case L of head-condition type t (shear and moment
+// for every LRFD combination) with its two head-condition values, its axial
+// load and the results the analysis kept for it.
+void writeSummaryRow(engine::Channel& report, int L, HeadLoadType t, double value1, double value2,
                      double axialLoad, const CaseResult& result);
 
 // ---- LRFD moment performance ------------------------------------------------

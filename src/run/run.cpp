@@ -12,6 +12,7 @@
 #include "analysis/pile_model.h"
 #include "input/keyword_reader.h"
 #include "output/plot_records.h"
+#include "report/case_results.h"
 #include "report/summary.h"
 #include "section/section_driver.h"
 
@@ -74,7 +75,7 @@ void analyse(RunContext& ctx) {
   // are analysed for thrusts it would not use.
   analysis::checkAnalysisSupported(ctx);
   section::Analyze_Pile_Sections(ctx, false);
-  analysis::Analyze_Load_Cases(ctx);
+  analysis::Analyze_Load_Cases(ctx, report::Write_Case_Results);
   // Also after a reported case of load type 4 that did not converge: its
   // error stops the run once the summary is written.
   report::Write_Pile_Summary(ctx);

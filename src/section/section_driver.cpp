@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 
-#include "analysis/load_cases.h"
 #include "engine/messages.h"
 #include "output/format.h"
 #include "output/plot_records.h"
@@ -256,7 +255,7 @@ void Analyze_Section(RunContext& ctx, int index, SectionWork& work, bool firstSe
   AnalysisModel& model = ctx.model;
   const SectionType type = model.pile.sections[static_cast<std::size_t>(index)].type;
   if (type == SectionType::Micropile) {
-    analysis::stopOnUnsupported(
+    engine::stopOnUnsupported(
         ctx, "The bending stiffness of the micropile section " + std::to_string(index));
   }
   if (givesStiffnessDirectly(type)) {

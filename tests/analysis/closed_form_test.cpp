@@ -16,6 +16,7 @@
 #include <numbers>
 #include <string>
 
+#include "analysis/case_response.h"
 #include "analysis/node_response.h"
 #include "analysis/solver.h"
 #include "pile_fixture.h"
@@ -33,11 +34,11 @@ constexpr double kEI = 1.0e10;        // lb-in^2
 constexpr double kSubgrade = 1000.0;  // lb/in^2
 const double kLambda = std::pow(kSubgrade / (4.0 * kEI), 0.25);
 
-void solveAndEvaluate(engine::RunContext& ctx) {
+CaseResponse solveAndEvaluate(engine::RunContext& ctx) {
   Solve_Pile_Deflections(ctx, 1);
   PileModel& pm = ctx.model.pileModel;
-  resetResponseMaxima(pm);
   for (int k = 1; k <= pm.N; ++k) Compute_Node_Response(ctx.model, k);
+  return computeCaseResponse(ctx.model, 1, {1, true});
 }
 
 struct ClosedFormCase {
@@ -59,7 +60,7 @@ TEST(ClosedForm, LongElasticPileMatchesBeamOnElasticFoundation) {
   HeadCondition shear = testing::shearAndMoment(H, 0.0);
   HeadCondition moment = testing::shearAndMoment(0.0, M);
   HeadCondition fixedHead;
-  fixedHead.loadType = kHeadShearSlope;
+  fixedHead.loadType = HeadLoadType::kShearSlope;
   fixedHead.Pt = H;
   fixedHead.St = 0.0;
 
@@ -83,7 +84,7 @@ TEST(ClosedForm, LongElasticPileMatchesBeamOnElasticFoundation) {
   for (const ClosedFormCase& c : cases) {
     SCOPED_TRACE(c.name);
     auto ctx = makeElasticPile(pile, c.head);
-    solveAndEvaluate(*ctx);
+    const CaseResponse response = solveAndEvaluate(*ctx);
     const PileModel& pm = ctx->model.pileModel;
     const double y0 = c.deflection(0.0);
 
@@ -97,24 +98,27 @@ TEST(ClosedForm, LongElasticPileMatchesBeamOnElasticFoundation) {
 
     const double slopeScale = std::abs(y0) * lam;
     EXPECT_NEAR(pm.computedHeadSlope, c.headSlope, 0.01 * slopeScale);
-    EXPECT_NEAR(pm.maxima.moment, c.maxMoment, 0.01 * std::abs(c.maxMoment));
-    EXPECT_NEAR(pm.maxima.momentX, c.maxMomentDepth, 2.0 * pm.h);
+    EXPECT_NEAR(response.maxMoment, c.maxMoment, 0.01 * std::abs(c.maxMoment));
+    EXPECT_NEAR(response.maxMomentX, c.maxMomentDepth, 2.0 * pm.h);
   }
 }
 
 TEST(ClosedForm, FixedHeadStoresTheHeadMomentAndZeroSlope) {
   const double H = 10000.0;
   HeadCondition fixedHead;
-  fixedHead.loadType = kHeadShearSlope;
+  fixedHead.loadType = HeadLoadType::kShearSlope;
   fixedHead.Pt = H;
   auto ctx = makeElasticPile({.length = 1000.0, .EI = kEI, .Es = kSubgrade}, fixedHead);
-  solveAndEvaluate(*ctx);
+  const CaseResponse response = solveAndEvaluate(*ctx);
   const PileModel& pm = ctx->model.pileModel;
   EXPECT_NEAR(pm.y(1), H * kLambda / kSubgrade, 0.01 * H * kLambda / kSubgrade);
   // Zero up to the round-off of (y(2) - y(0)) / 2h.
   EXPECT_NEAR(pm.node[1].S, 0.0, 1e-12 * pm.y(1) / pm.h);
-  EXPECT_DOUBLE_EQ(pm.head.Mt, pm.node[1].M);
-  EXPECT_NEAR(pm.head.Mt, -H / (2.0 * kLambda), 0.01 * H / (2.0 * kLambda));
+  EXPECT_DOUBLE_EQ(response.headMoment, pm.node[1].M);
+  EXPECT_NEAR(response.headMoment, -H / (2.0 * kLambda), 0.01 * H / (2.0 * kLambda));
+  // The moment the fixed head takes is the moment of its boundary condition.
+  EXPECT_DOUBLE_EQ(headBoundaryMoment(pm), response.headMoment);
+  EXPECT_EQ(pm.head.Mt, 0.0);
 }
 
 // Head deflection of a semi-infinite beam on an elastic foundation under a
@@ -143,7 +147,7 @@ double headDeflectionWithThrust(bool fixedHead, double H, double P, double EI, d
 
 struct ThrustCase {
   std::string name;
-  int loadType;
+  HeadLoadType loadType;
   double ratios[5];      // P / P_cr, ascending
   double minimumGrowth;  // y at the last ratio over y without thrust
 };
@@ -155,12 +159,12 @@ TEST(ClosedForm, CompressiveThrustIncreasesDeflectionTowardsBuckling) {
   const ElasticPile pile{.length = 1600.0, .increments = 500, .EI = kEI, .Es = kSubgrade};
   const ThrustCase cases[] = {
       // Closed form at 0.9 P_cr: 3.16 times the deflection without thrust.
-      {"fixed head", kHeadShearSlope, {0.0, 0.3, 0.6, 0.8, 0.9}, 3.0},
+      {"fixed head", HeadLoadType::kShearSlope, {0.0, 0.3, 0.6, 0.8, 0.9}, 3.0},
       // Closed form at 0.4 P_cr: 3.87 times.
-      {"free head", kHeadShearMoment, {0.0, 0.1, 0.2, 0.3, 0.4}, 3.5},
+      {"free head", HeadLoadType::kShearMoment, {0.0, 0.1, 0.2, 0.3, 0.4}, 3.5},
   };
   for (const ThrustCase& c : cases) {
-    const bool fixedHead = c.loadType == kHeadShearSlope;
+    const bool fixedHead = c.loadType == HeadLoadType::kShearSlope;
     double previous = 0.0;
     double unloaded = 0.0;
     for (double ratio : c.ratios) {

@@ -56,13 +56,13 @@ inline std::unique_ptr<engine::RunContext> makeElasticPile(const ElasticPile& pi
   model.soil.layers[1].bottom = pile.length;
   setupPileModel(*ctx);
   for (int k = 1; k <= model.pileModel.N; ++k) model.pileModel.node[k].Es = pile.Es;
-  startLoadCase(model.pileModel, 1, head);
+  startLoadCase(model.pileModel, head);
   return ctx;
 }
 
 inline HeadCondition shearAndMoment(double shear, double moment, double thrust = 0.0) {
   HeadCondition head;
-  head.loadType = kHeadShearMoment;
+  head.loadType = HeadLoadType::kShearMoment;
   head.Pt = shear;
   head.Mt = moment;
   head.Q = thrust;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/case_response.h"
 #include "analysis/node_response.h"
 #include "engine/messages.h"
 #include "pile_fixture.h"
@@ -39,7 +40,6 @@ double largestMagnitude(const std::vector<double>& values) {
 }
 
 void computeResponses(AnalysisModel& model) {
-  resetResponseMaxima(model.pileModel);
   for (int k = 1; k <= model.pileModel.N; ++k) Compute_Node_Response(model, k);
 }
 
@@ -71,15 +71,15 @@ TEST(HeadConditions, AllFiveLoadTypesGiveTheSameDeflectedShape) {
 
   struct Case {
     std::string name;
-    int loadType;
+    HeadLoadType loadType;
     double Pt, Mt, St, Ktheta, Yt;
   };
   const Case cases[] = {
-      {"4: deflection and moment", kHeadDeflectionMoment, 0.0, M, 0.0, 0.0, yHead},
-      {"5: deflection and slope", kHeadDeflectionSlope, 0.0, 0.0, slope, 0.0, yHead},
-      {"2: shear and slope", kHeadShearSlope, H, 0.0, slope, 0.0, 0.0},
-      {"3: shear and rotational stiffness", kHeadShearRotationalStiffness, H, 0.0, 0.0, M / slope,
-       0.0},
+      {"4: deflection and moment", HeadLoadType::kDeflectionMoment, 0.0, M, 0.0, 0.0, yHead},
+      {"5: deflection and slope", HeadLoadType::kDeflectionSlope, 0.0, 0.0, slope, 0.0, yHead},
+      {"2: shear and slope", HeadLoadType::kShearSlope, H, 0.0, slope, 0.0, 0.0},
+      {"3: shear and rotational stiffness", HeadLoadType::kShearRotationalStiffness, H, 0.0, 0.0,
+       M / slope, 0.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,23 +93,31 @@ TEST(HeadConditions, AllFiveLoadTypesGiveTheSameDeflectedShape) {
       ASSERT_NEAR(y[i], expected[i], tolerance) << "node " << static_cast<int>(i) - 1;
     }
 
-    // The computed head values go back into the head condition.
+    // The computed head values are results of the case's response; the
+    // head condition keeps what the case prescribed.
     computeResponses(ctx->model);
-    const HeadCondition& computed = ctx->model.pileModel.head;
+    const CaseResponse computed = computeCaseResponse(ctx->model, 1, {1, true});
+    const HeadCondition& condition = ctx->model.pileModel.head;
+    EXPECT_EQ(condition.Pt, c.Pt);
+    EXPECT_EQ(condition.Mt, c.Mt);
     switch (c.loadType) {
-      case kHeadDeflectionMoment:
-        EXPECT_NEAR(computed.Pt, H, 1e-6 * H);
+      case HeadLoadType::kDeflectionMoment:
+        EXPECT_NEAR(computed.headShear, H, 1e-6 * H);
         break;
-      case kHeadShearSlope:
-      case kHeadShearRotationalStiffness:
-        EXPECT_NEAR(computed.Mt, M, 1e-6 * std::abs(M));
+      case HeadLoadType::kShearSlope:
+      case HeadLoadType::kShearRotationalStiffness:
+        EXPECT_NEAR(computed.headMoment, M, 1e-6 * std::abs(M));
         break;
-      case kHeadDeflectionSlope:
+      case HeadLoadType::kDeflectionSlope:
         // One-sided differences into the pile: close, not exact.
-        EXPECT_NEAR(computed.Pt, H, 0.01 * H);
-        EXPECT_NEAR(computed.Mt, M, 1e-6 * std::abs(M));
+        EXPECT_NEAR(computed.headShear, H, 0.01 * H);
+        EXPECT_NEAR(computed.headMoment, M, 1e-6 * std::abs(M));
         EXPECT_EQ(ctx->model.pileModel.node[1].S, slope);
+        EXPECT_EQ(computed.nodes[1].S, slope);
         EXPECT_NEAR(ctx->model.pileModel.computedHeadSlope, slope, 0.01 * std::abs(slope));
+        EXPECT_EQ(computed.headSlope, ctx->model.pileModel.computedHeadSlope);
+        break;
+      default:
         break;
     }
   }
@@ -119,7 +127,7 @@ TEST(HeadConditions, ZeroRotationalStiffnessIsAFreeHead) {
   const ElasticPile pile{.length = 1000.0, .increments = 400, .EI = kEI, .Es = kSubgrade};
   auto free = makeElasticPile(pile, shearAndMoment(8000.0, 0.0));
   HeadCondition spring;
-  spring.loadType = kHeadShearRotationalStiffness;
+  spring.loadType = HeadLoadType::kShearRotationalStiffness;
   spring.Pt = 8000.0;
   spring.Ktheta = 0.0;
   auto restrained = makeElasticPile(pile, spring);
@@ -325,7 +333,7 @@ TEST(HeadSystem, SolvesWithoutRowExchanges) {
 
 TEST(Solution, ALoadTypeOutsideOneToFiveIsAnInternalError) {
   HeadCondition head;
-  head.loadType = 6;
+  head.loadType = static_cast<HeadLoadType>(6);
   auto ctx = makeElasticPile({.length = 200.0, .increments = 100}, head);
   EXPECT_THROW(Solve_Pile_Deflections(*ctx, 1), engine::InvariantBroken);
 }
@@ -352,10 +360,10 @@ TEST(NodeResponse, StressAndMaximaPerSection) {
   setupPileModel(*ctx);
   PileModel& pm = model.pileModel;
   for (int k = 1; k <= pm.N; ++k) pm.node[k].Es = kSubgrade;
-  startLoadCase(pm, 3, shearAndMoment(10000.0, 0.0, thrust));
-  clearSectionMaxima(pm, 3);
+  startLoadCase(pm, shearAndMoment(10000.0, 0.0, thrust));
   Solve_Pile_Deflections(*ctx, 1);
   computeResponses(model);
+  const CaseResponse response = computeCaseResponse(model, 3, {1, true});
 
   // Stress: |Q| / A + |M| c / I, c = D / 2 in section 1 and D2 / 2 for the pole.
   const PileNode& upper = pm.node[100];  // x = 198
@@ -372,24 +380,37 @@ TEST(NodeResponse, StressAndMaximaPerSection) {
     for (int k = 1; k <= pm.N; ++k) {
       const PileNode& node = pm.node[k];
       EXPECT_EQ(node.momentCopy, node.M);
+      EXPECT_EQ(response.nodes[k].M, node.M);
+      EXPECT_EQ(response.nodes[k].V, node.V);
+      EXPECT_EQ(response.nodes[k].stress, node.stress);
       largestStress = std::max(largestStress, node.stress);
       if (node.section != s) continue;
       moment = std::max(moment, std::abs(node.M));
       shear = std::max(shear, std::abs(node.V));
     }
-    const SectionMaxima& entry = pm.sectionMaxima[3][s];
+    const SectionMaxima& entry = response.sectionMaxima[s];
     EXPECT_EQ(std::abs(entry.moment), moment);
     EXPECT_EQ(entry.moment, pm.node[entry.momentNode].M);
     EXPECT_EQ(pm.node[entry.momentNode].section, s);
     EXPECT_EQ(std::abs(entry.shear), shear);
     EXPECT_EQ(entry.shear, pm.node[entry.shearNode].V);
   }
-  EXPECT_EQ(pm.maxima.stress, largestStress);
-  EXPECT_EQ(pm.sectionMaxima[1][1].momentNode, 0);  // other load cases untouched
+  EXPECT_EQ(response.maxStress, largestStress);
 
-  clearSectionMaxima(pm, 3);
-  EXPECT_EQ(pm.sectionMaxima[3][1].moment, 0.0);
-  EXPECT_EQ(pm.sectionMaxima[3][2].shearNode, 0);
+  // Kept for the summary under the case number; other load cases untouched.
+  model.results.cases[3] = caseResultOf(response);
+  EXPECT_EQ(model.results.cases[3].sectionMaxima[2].shearNode, response.sectionMaxima[2].shearNode);
+  EXPECT_EQ(model.results.cases[1].sectionMaxima[1].momentNode, 0);
+
+  // A response computed again into the same value starts its maxima afresh:
+  // with the pile at rest every maximum is 0.
+  pm.deflection.fill(0.0);
+  CaseResponse again = response;
+  computeCaseResponse(model, 3, {1, true}, again);
+  EXPECT_EQ(again.sectionMaxima[1].moment, 0.0);
+  EXPECT_EQ(again.sectionMaxima[1].momentNode, 0);
+  EXPECT_EQ(again.sectionMaxima[2].shearNode, 0);
+  EXPECT_EQ(again.maxMoment, 0.0);
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ TEST(LoadingReader, StoresLoadCasesAndDistributedLoad) {
   EXPECT_EQ(r.linesRead, 7);
   const Loads& loads = r.model().loads;
   ASSERT_EQ(loads.numberOfLoadCases, 3);
-  EXPECT_EQ(loads.headLoads[1].loadType, kHeadShearMoment);
+  EXPECT_EQ(loads.headLoads[1].loadType, HeadLoadType::kShearMoment);
   EXPECT_DOUBLE_EQ(loads.headLoads[2].condition1, 30000.0);
-  EXPECT_EQ(loads.headLoads[3].loadType, kHeadDeflectionSlope);
+  EXPECT_EQ(loads.headLoads[3].loadType, HeadLoadType::kDeflectionSlope);
   EXPECT_DOUBLE_EQ(loads.headLoads[3].condition1, 0.5);
   EXPECT_DOUBLE_EQ(loads.headLoads[3].condition2, 0.001);
   EXPECT_DOUBLE_EQ(loads.headLoads[3].axialThrust, -100.0);

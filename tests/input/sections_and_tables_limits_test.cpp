@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/loading_reader.h"
@@ -197,6 +198,15 @@ TEST(ReaderLimits, LoadTypesOfUnanalysedCasesAreNotChecked) {
   }
 }
 
+std::vector<std::string> blockLines(std::string_view text) {
+  std::vector<std::string> lines;
+  for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
+    lines.emplace_back(text.substr(0, end));
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
 TEST(ReaderErrorTable, NumbersAreUniqueAndOutsideTheRegister) {
   // Input errors of the engine's register, and 90 and 91 of the free-format
   // reader and the axial thrust list.
@@ -205,17 +215,22 @@ TEST(ReaderErrorTable, NumbersAreUniqueAndOutsideTheRegister) {
                                48, 49, 50, 51, 53, 55, 56, 57, 59, 60, 61, 62, 63, 64, 65, 66,
                                67, 68, 69, 70, 71, 72, 90, 91, 94, 95, 96, 97, 98, 99};
   std::set<int> seen;
-  for (const ReaderErrorMessage& m : readerErrorMessages()) {
+  for (const engine::MessageBlock& m : readerErrorMessages()) {
     SCOPED_TRACE(m.number);
     EXPECT_TRUE(seen.insert(m.number).second) << "number used twice";
     EXPECT_EQ(taken.count(m.number), 0u) << "number of the register";
     EXPECT_GT(m.number, 0);
     EXPECT_LT(m.number, 100);
     EXPECT_EQ(m.codeText, "INP000" + std::to_string(m.number));
-    EXPECT_EQ(m.problem.rfind("Problem:  ", 0), 0u);
-    EXPECT_EQ(m.rule.rfind("          ", 0), 0u);
-    EXPECT_EQ(m.solution.rfind("Solution: ", 0), 0u);
-    EXPECT_EQ(&readerErrorMessage(m.id), &m);
+    // The block: an empty line, the title, an empty line, then the problem,
+    // the rule broken and the solution, and an empty line.
+    const std::vector<std::string> lines = blockLines(m.texts[0].lines);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "**** Input Data Error No. " + std::to_string(m.number) + " ****");
+    EXPECT_EQ(lines[3].rfind("Problem:  ", 0), 0u);
+    EXPECT_EQ(lines[4].rfind("          ", 0), 0u);
+    EXPECT_EQ(lines[5].rfind("Solution: ", 0), 0u);
+    EXPECT_EQ(&readerErrorMessage(static_cast<ReaderError>(m.number)), &m);
   }
   EXPECT_EQ(seen.size(), readerErrorMessages().size());
 }

@@ -51,7 +51,7 @@ const std::vector<ExampleCase> kExamples = {
        ASSERT_EQ(m.soil.numberOfLayers, 2);
        EXPECT_EQ(m.soil.layers[2].criterion, 6);
        EXPECT_EQ(m.loads.numberOfLoadCases, 3);
-       EXPECT_EQ(m.loads.headLoads[3].loadType, kHeadShearRotationalStiffness);
+       EXPECT_EQ(m.loads.headLoads[3].loadType, HeadLoadType::kShearRotationalStiffness);
        EXPECT_EQ(m.tables.pyOutput.count, 2);
        // One axial thrust of 200 kips for every case.
        ASSERT_EQ(m.loads.numberOfAxialThrusts, 1);

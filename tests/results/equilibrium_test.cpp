@@ -13,10 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/case_response.h"
 #include "analysis/node_response.h"
 #include "analysis/pile_fixture.h"
 #include "analysis/solver.h"
-#include "report/case_results.h"
+#include "report/equilibrium_verdict.h"
 #include "results_runs.h"
 
 namespace quarn::analysis {
@@ -27,21 +28,22 @@ using analysis::testing::makeElasticPile;
 using results::testing::joined;
 
 // Runs the results routine's order of calls over the nodes: the check gets the
-// moment of nodes 1 and 2, then every node from 3 on, then the completion.
+// moment of nodes 1 and 2, then every node from 3 on, then the completion,
+// and the report writes the verdict.
 EquilibriumCheck checkSolvedPile(engine::RunContext& ctx) {
   PileModel& pm = ctx.model.pileModel;
-  resetResponseMaxima(pm);
   EquilibriumCheck check;
   resetEquilibriumCheck(check);
   for (int i = 1; i <= pm.N; ++i) {
     Compute_Node_Response(ctx.model, i);
     if (i >= 3) {
-      Verify_Node_Equilibrium(ctx, check, i);
+      Verify_Node_Equilibrium(pm, check, i, pm.node[i].M);
     } else {
       recordNodeMoment(check, pm.node[i].M);
     }
   }
-  Verify_Node_Equilibrium(ctx, check, pm.N + 1);
+  completeEquilibriumCheck(pm, check);
+  report::writeEquilibriumVerdict(ctx, equilibriumResult(check, ctx.model.options.IUNITS));
   return check;
 }
 
@@ -56,12 +58,14 @@ struct SegmentImbalance {
   double moment = 0.0;
 };
 
-std::vector<SegmentImbalance> imbalancesFromNodeResults(const PileModel& pm) {
+// The node moments and shears come from `moment` and `shear`.
+template <typename Moment, typename Shear>
+std::vector<SegmentImbalance> segmentImbalances(const PileModel& pm, Moment moment, Shear shear) {
   const int N = pm.N;
   const double h = pm.h;
   const double Q = pm.head.Q;
-  auto M = [&](int k) { return k == 1 ? pm.head.Mt : k == N ? 0.0 : pm.node[k].M; };
-  auto V = [&](int k) { return k == N ? pm.vTip : pm.node[k].V; };
+  auto M = [&](int k) { return k == 1 ? headBoundaryMoment(pm) : k == N ? 0.0 : moment(k); };
+  auto V = [&](int k) { return k == N ? pm.vTip : shear(k); };
   auto q = [&](int k) { return pm.node[k].w - pm.node[k].Es * pm.y(k); };
   std::vector<SegmentImbalance> out(static_cast<std::size_t>(N + 2));  // by node a = k + 2
   for (int k = 1; k < N; ++k) {
@@ -70,6 +74,18 @@ std::vector<SegmentImbalance> imbalancesFromNodeResults(const PileModel& pm) {
     s.moment = M(k) - M(k + 1) + h * V(k) + h * h * q(k) / 2.0 + Q * (pm.y(k) - pm.y(k + 1));
   }
   return out;
+}
+
+std::vector<SegmentImbalance> imbalancesFromNodeResults(const PileModel& pm) {
+  return segmentImbalances(
+      pm, [&pm](int k) { return pm.node[k].M; }, [&pm](int k) { return pm.node[k].V; });
+}
+
+std::vector<SegmentImbalance> imbalancesFromResponse(const PileModel& pm,
+                                                     const CaseResponse& response) {
+  return segmentImbalances(
+      pm, [&response](int k) { return response.nodes[k].M; },
+      [&response](int k) { return response.nodes[k].V; });
 }
 
 struct SolvedPileCase {
@@ -81,19 +97,19 @@ struct SolvedPileCase {
 
 HeadCondition head(int type, double v1, double v2, double thrust) {
   HeadCondition c;
-  c.loadType = type;
+  c.loadType = static_cast<HeadLoadType>(type);
   c.Q = thrust;
-  switch (type) {
-    case kHeadShearMoment:
+  switch (c.loadType) {
+    case HeadLoadType::kShearMoment:
       c.Pt = v1, c.Mt = v2;
       break;
-    case kHeadShearSlope:
+    case HeadLoadType::kShearSlope:
       c.Pt = v1, c.St = v2;
       break;
-    case kHeadShearRotationalStiffness:
+    case HeadLoadType::kShearRotationalStiffness:
       c.Pt = v1, c.Ktheta = v2;
       break;
-    case kHeadDeflectionMoment:
+    case HeadLoadType::kDeflectionMoment:
       c.Yt = v1, c.Mt = v2;
       break;
     default:
@@ -190,6 +206,76 @@ TEST(Equilibrium, SolvedElasticPilesBalance) {
   }
 }
 
+// The response of a case carries the same check: computed without writing
+// anything, its node results balance segment by segment, its imbalances are
+// those of the walk above, and a load put on the solved pile is found at the
+// same nodes. The verdict is the report's to write.
+TEST(Equilibrium, TheResponseOfASolvedPileBalances) {
+  const SolvedPileCase cases[] = {
+      {"free head, shear", head(1, 10000.0, 0.0, 0.0), 0.0, false},
+      {"fixed head with thrust", head(2, 10000.0, 0.0, 1.0e5), 0.0, true},
+      {"rotational stiffness", head(3, 8000.0, 5.0e8, 0.0), 0.0, true},
+      {"deflection and moment", head(4, 0.5, -1.0e6, 5.0e4), 0.0, false},
+      {"distributed load", head(1, 2000.0, 0.0, 1.0e5), 25.0, true},
+  };
+  for (const SolvedPileCase& c : cases) {
+    for (const bool loaded : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (loaded ? ", unbalanced" : ""));
+      auto ctx = makeElasticPile(ElasticPile{}, c.head);
+      AnalysisModel& model = ctx->model;
+      model.options.IUNITS = kUnitsUsCustomary;
+      setUnitLabels(model);
+      PileModel& pm = model.pileModel;
+      for (int k = 1; k <= pm.N; ++k) {
+        PileNode& node = pm.node[k];
+        if (c.soilModulusGrowsWithDepth) node.Es = 2.0 * node.x;
+        if (node.x <= 300.0) node.w = c.distributedLoad;
+      }
+      Solve_Pile_Deflections(*ctx, 1);
+      if (loaded) {
+        pm.node[100].w += 2.0;
+        pm.node[101].w -= 1.0;
+      }
+      const CaseResponse response = computeCaseResponse(model, 1, {1, true});
+      EXPECT_EQ(ctx->report.text(), "");
+      EXPECT_EQ(ctx->messages.text(), "");
+
+      double momentScale = 0.0;
+      for (int k = 1; k <= pm.N; ++k) {
+        momentScale = std::max(momentScale, std::fabs(response.nodes[k].M));
+      }
+      ASSERT_GT(momentScale, 2.0e5);
+      const double noise = 1.0e-10 * momentScale;
+      const std::vector<SegmentImbalance> segments = imbalancesFromResponse(pm, response);
+      for (int a = 3; a <= pm.N + 1; ++a) {
+        if (loaded && a >= 101 && a <= 103) continue;
+        EXPECT_LT(std::fabs(segments[static_cast<std::size_t>(a)].force), noise) << "node " << a;
+        EXPECT_LT(std::fabs(segments[static_cast<std::size_t>(a)].moment), noise) << "node " << a;
+      }
+
+      auto walked = makeElasticPile(ElasticPile{}, c.head);
+      walked->model.options.IUNITS = kUnitsUsCustomary;
+      setUnitLabels(walked->model);
+      walked->model.pileModel = pm;
+      const EquilibriumCheck check = checkSolvedPile(*walked);
+      const EquilibriumResult& result = response.equilibrium;
+      EXPECT_EQ(result.Mmax, check.Mmax);
+      EXPECT_EQ(result.nodeM, check.nodeM);
+      EXPECT_EQ(result.Fmax, check.Fmax);
+      EXPECT_EQ(result.nodeF, check.nodeF);
+      EXPECT_EQ(result.limit, 1.0);
+      if (loaded) {
+        EXPECT_NEAR(result.Mmax, 4.0, noise);
+        EXPECT_EQ(result.nodeM, 102);
+        EXPECT_EQ(result.verdict, EquilibriumVerdict::kUnbalanced);
+      } else {
+        EXPECT_LT(std::fabs(result.Mmax), noise);
+        EXPECT_EQ(result.verdict, EquilibriumVerdict::kBalanced);
+      }
+    }
+  }
+}
+
 // ---- a hand-made shape in exact equilibrium --------------------------------
 
 // y = a (x - L)^3 on a pile without soil: the moment 6 a EI (x - L) falls
@@ -207,7 +293,7 @@ std::unique_ptr<engine::RunContext> balancedShape(int units, double a = kA) {
   pile.EI = kEI;
   pile.Es = 0.0;
   HeadCondition headCondition;
-  headCondition.loadType = kHeadShearMoment;
+  headCondition.loadType = HeadLoadType::kShearMoment;
   headCondition.Pt = 6.0 * a * kEI;
   headCondition.Mt = -6.0 * a * kEI * kLength;
   auto ctx = makeElasticPile(pile, headCondition);
@@ -342,18 +428,17 @@ TEST(Equilibrium, TipSegmentUsesTheTipShear) {
   auto ctx = balancedShape(kUnitsUsCustomary);
   ctx->model.options.printSummaryOnly = true;
   PileModel& pm = ctx->model.pileModel;
-  resetResponseMaxima(pm);
   EquilibriumCheck check;
   for (int i = 1; i <= pm.N; ++i) {
     Compute_Node_Response(ctx->model, i);
     if (i >= 3) {
-      Verify_Node_Equilibrium(*ctx, check, i);
+      Verify_Node_Equilibrium(pm, check, i, pm.node[i].M);
     } else {
       recordNodeMoment(check, pm.node[i].M);
     }
   }
   pm.vTip += 7.0;  // the shear at the tip as a tip shear curve might give it
-  Verify_Node_Equilibrium(*ctx, check, pm.N + 1);
+  completeEquilibriumCheck(pm, check);
   EXPECT_NEAR(check.Fmax, -7.0, 1.0e-8);
   EXPECT_EQ(check.nodeF, pm.N + 1);
   EXPECT_LT(std::fabs(check.Mmax), 1.0e-6);

@@ -192,7 +192,8 @@ TEST(PileSummary, RowLayout) {
   for (const RowCase& c : cases) {
     SCOPED_TRACE(c.name);
     auto ctx = memoryContext(kUnitsUsCustomary);
-    writeSummaryRow(ctx->report, c.L, c.type, c.value1, c.value2, c.axial, c.result);
+    writeSummaryRow(ctx->report, c.L, static_cast<HeadLoadType>(c.type), c.value1, c.value2,
+                    c.axial, c.result);
     EXPECT_EQ(ctx->report.text(), c.expected + "\n");
   }
 }
@@ -205,7 +206,7 @@ TEST(PileSummary, LabelsByLoadType) {
                              {"    5   y =", "  S ="}};
   for (int t = 1; t <= 5; ++t) {
     auto ctx = memoryContext(kUnitsSi);
-    writeSummaryRow(ctx->report, 1, t, 0.0, 0.0, 0.0, CaseResult{});
+    writeSummaryRow(ctx->report, 1, static_cast<HeadLoadType>(t), 0.0, 0.0, 0.0, CaseResult{});
     const std::string row = ctx->report.text();
     EXPECT_EQ(row.substr(4, 11), labels[t - 1][0]);
     EXPECT_EQ(row.substr(26, 5), labels[t - 1][1]);
@@ -312,8 +313,8 @@ TEST(PileSummary, PlotLine13PerCase) {
     auto ctx = memoryContext(c.units);
     AnalysisModel& model = ctx->model;
     model.loads.numberOfLoadCases = 2;
-    model.loads.headLoads[1] = {kHeadShearMoment, 100.0, 0.0, 0.0};
-    model.loads.headLoads[2] = {kHeadDeflectionSlope, 0.01, 0.0, 0.0};
+    model.loads.headLoads[1] = {HeadLoadType::kShearMoment, 100.0, 0.0, 0.0};
+    model.loads.headLoads[2] = {HeadLoadType::kDeflectionSlope, 0.01, 0.0, 0.0};
     CaseResult& first = model.results.cases[1];
     first = result(0.25, -1234.5, 100.0, -0.003);
     first.headShear = 100.0;
