@@ -207,9 +207,9 @@ std::vector<std::string> blockLines(std::string_view text) {
   return lines;
 }
 
-TEST(ReaderErrorTable, NumbersAreUniqueAndOutsideTheRegister) {
-  // Input errors of the engine's register, and 90 and 91 of the free-format
-  // reader and the axial thrust list.
+TEST(ReaderErrorTable, NumbersAreUniqueAndOutsideTheOtherInputErrors) {
+  // Input errors raised elsewhere in the engine (the echo, the criteria, the
+  // options), and 90 and 91 of the free-format reader and the axial thrust list.
   const std::set<int> taken = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
                                17, 18, 19, 20, 21, 23, 25, 26, 27, 28, 29, 30, 31, 45, 46, 47,
                                48, 49, 50, 51, 53, 55, 56, 57, 59, 60, 61, 62, 63, 64, 65, 66,
@@ -218,7 +218,7 @@ TEST(ReaderErrorTable, NumbersAreUniqueAndOutsideTheRegister) {
   for (const engine::MessageBlock& m : readerErrorMessages()) {
     SCOPED_TRACE(m.number);
     EXPECT_TRUE(seen.insert(m.number).second) << "number used twice";
-    EXPECT_EQ(taken.count(m.number), 0u) << "number of the register";
+    EXPECT_EQ(taken.count(m.number), 0u) << "number of another input error";
     EXPECT_GT(m.number, 0);
     EXPECT_LT(m.number, 100);
     EXPECT_EQ(m.codeText, "INP000" + std::to_string(m.number));

@@ -1,4 +1,4 @@
-// Soft clay criteria: the curves against Matlock's formulas, the system's
+// Soft clay criteria: the curves against Matlock's formulas, the engine's
 // limits and defaults, warnings and errors.
 #include "soil/soft_clay.h"
 
@@ -112,7 +112,7 @@ TEST(SoftClay, UltimateResistanceAboveAndBelowTheTransitionDepth) {
   }
 }
 
-// Single curves with the system's limits, from the published examples of its
+// Single curves with the engine's limits, from the published examples of its
 // behaviour.
 TEST(SoftClay, TransitionDepthAndCyclicBranches) {
   SoftClayInput in;
