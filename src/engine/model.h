@@ -69,6 +69,9 @@ struct LayeredSoilState {
   int RockLayersAbove = 0;
   // F(k): integral of the ultimate resistance over layer k in the last sweep.
   std::array<double, kMaxLayers + 1> F{};
+  // The same integral of a liquefied-sand layer, kept apart: it stands in for
+  // F(k) where F(k) is below 0.01.
+  std::array<double, kMaxLayers + 1> liquefiedF{};
   // Set once a layer was found below a rock-like layer; never cleared in a run.
   std::array<bool, kMaxLayers + 1> NoEquivDepth{};
 };

@@ -339,10 +339,28 @@ PyCurve cementedSiltCurve(RunContext& ctx, const PyPoint& point, LayerSweep& swe
   const double m = std::cos(t) * std::cos(t) - std::cos(in.phi) * std::cos(in.phi);
   if (m < 1e-10 && in.c <= 0.0) stopOnSlopeAsSteepAsFriction(ctx, k);
 
-  in.z = sweep.resistanceDepth(point);
+  in.cyclic = model.options.cyclicLoading;
+  // The equivalent depth of the layer takes the active coefficient of the
+  // slope on sloping ground.
+  in.z = sweep.resistanceDepth(point, [&] {
+    const SandWedge wedge = makeSandWedge(in.phi, kK0);
+    EquivalentDepthInput top;
+    top.criterion = Criterion::kCementedSilt;
+    top.cyclic = in.cyclic;
+    top.D = in.D;
+    top.c = in.c;
+    top.gamma = in.gamma;
+    top.phi = wedge.phi;
+    top.alpha = wedge.alpha;
+    top.beta = wedge.beta;
+    top.K0 = wedge.K0;
+    top.Ka = t > 1e-10 ? slopingActiveCoefficient(in.theta, in.phi) : wedge.KaLevel;
+    top.tan2Beta = wedge.tan2Beta;
+    top.z0 = in.z0;
+    return top;
+  });
   in.yn = point.yn;
   in.J = model.soilConstantHalf;
-  in.cyclic = model.options.cyclicLoading;
   at.curve = makeCementedSiltCurve(in);
   return PyCurve{at};
 }

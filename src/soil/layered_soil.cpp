@@ -38,9 +38,11 @@ double insideStep(double z, double h, double I, double previousI, double S) {
 }
 
 // Soft clay (Matlock): pu = (3 c + gamma' z) D + J c z down to xr, 9 c D
-// below ("SoftClay" takes J = 0.5). Static: S is the integral of pu, a
-// quadratic in the depth above xr. Cyclic: the integral of 0.72 pu z / xr
-// down to xr, 0.72 x 9 c D below.
+// below. Static: S is the integral of pu, a quadratic in the depth above xr.
+// Cyclic: the integral of 0.72 pu z / xr down to xr, 0.72 x 9 c D below.
+// The integrals are written for the J of "SoftClay", 0.5: only the
+// transition depth and the unit-weight term of the static integral take the
+// J of "SoftClyJ".
 double softClay(const EquivalentDepthInput& in, double S) {
   const double c = in.c;
   const double D = in.D;
@@ -51,12 +53,13 @@ double softClay(const EquivalentDepthInput& in, double S) {
   double I = 0.0;
   if (in.cyclic) {
     pd *= kSoftClayCyclic;
-    I = (1.5 * xr * D * c + J * c * xr * xr / 3.0 + xr * xr * D * g / 3.0) * kSoftClayCyclic;
+    I = (1.5 * xr * D * c + c * xr * xr / 6.0 + xr * xr * D * g / 3.0) * kSoftClayCyclic;
   } else {
-    I = (3.0 * c * D + 0.5 * g * D * xr + 0.5 * J * c * xr) * xr;
+    I = ((3.0 * c + J * xr * g) * D + 0.25 * xr * c) * xr;
   }
   if (S > I) return xr + (S - I) / pd;
-  const double a = 0.5 * J * c + 0.5 * D * g;
+  // (0.25 c + 0.5 D gamma') H^2 + 3 c D H = S
+  const double a = 0.25 * c + 0.5 * D * g;
   const double b = 3.0 * D * c;
   return (std::sqrt(b * b + 4.0 * S * a) - b) / (2.0 * a);
 }

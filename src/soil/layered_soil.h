@@ -12,6 +12,10 @@
 
 namespace quarn::soil {
 
+// The equivalent depth of a layer that has not computed one (the model's
+// initial value).
+inline constexpr double kEquivalentDepthNotComputed = -10000.0;
+
 // Soil of layer k at its first node, as its criterion has it there.
 struct EquivalentDepthInput {
   Criterion criterion = Criterion::kSoftClay;

@@ -120,6 +120,16 @@ PyPoint depthPoint(const AnalysisModel& model, int k, int j, double depth, int f
   return point;
 }
 
+// Where layer k's integral is kept: a liquefied-sand layer keeps its own,
+// which stands in for F(k) only where F(k) is negligible.
+double& integralOf(AnalysisModel& model, int k) {
+  const auto n = static_cast<std::size_t>(k);
+  if (criterionOf(model.soil.layers[n]) == Criterion::kLiquefiedSand) {
+    return model.layering.liquefiedF[n];
+  }
+  return model.layering.F[n];
+}
+
 // A modulus that is not a number: its block in the report, and the run stops
 // with the criterion's runtime error (the code is recorded directly).
 [[noreturn]] void stopOnModulusNotANumber(RunContext& ctx, const CriterionInfo& info, bool limiting,
@@ -208,7 +218,7 @@ void noteLayerSwept(AnalysisModel& model, int k) {
 // the layer integral and the stored modulus, node by node from the top.
 void sweepLayerNodes(RunContext& ctx, const CriterionInfo& info, int k, int first, int last) {
   AnalysisModel& model = ctx.model;
-  LayerSweep sweep;
+  LayerSweep sweep(model, k, LayerSweep::Mode::kAnalysis);
   LayerIntegral integral(model, k);
   for (int i = first; i <= last; ++i) {
     const PyPoint point = nodePoint(model, k, i, first, last);
@@ -224,7 +234,7 @@ void sweepLayerNodes(RunContext& ctx, const CriterionInfo& info, int k, int firs
 // ---- the layer integral ----------------------------------------------------------
 
 LayerIntegral::LayerIntegral(AnalysisModel& model, int layer)
-    : F_(model.layering.F[static_cast<std::size_t>(layer)]),
+    : F_(integralOf(model, layer)),
       h_(incrementLength(model)),
       layerBottom_(model.soil.layers[static_cast<std::size_t>(layer)].bottom),
       groundSurface_(model.soil.layers[1].top),
@@ -261,8 +271,41 @@ void LayerIntegral::increment(double value) {
 
 // ---- the state of one layer in one sweep ---------------------------------------------
 
-double LayerSweep::resistanceDepth(const PyPoint& point) const {
-  return point.z0;
+// A layer below the first is measured from the ground surface when the first
+// or the second layer ends above the pile head.
+constexpr double kLayerAboveHead = 1e-8;
+
+LayerSweep::LayerSweep(AnalysisModel& model, int layer, Mode mode)
+    : model_(model),
+      layer_(layer),
+      layerTop_(model.soil.layers[static_cast<std::size_t>(layer)].top) {
+  if (layer <= 1) return;
+  const std::array<SoilLayer, kMaxLayers + 1>& layers = model.soil.layers;
+  const bool layerAboveHead =
+      layers[1].bottom < -kLayerAboveHead || layers[2].bottom < -kLayerAboveHead;
+  if (mode == Mode::kAnalysis) {
+    // Below a rock-like layer the depth below the ground surface holds.
+    computes_ = model.layering.RockLayersAbove == 0;
+    fromEquivalentDepth_ = computes_ && !layerAboveHead;
+  } else {
+    // The equivalent depth of the last analysis sweep, where it found no
+    // rock-like layer above and computed one (a layer without nodes never does).
+    Heq_ = model.layerCorrection[static_cast<std::size_t>(layer)];
+    fromEquivalentDepth_ = !model.layering.NoEquivDepth[static_cast<std::size_t>(layer)] &&
+                           Heq_ != kEquivalentDepthNotComputed && !layerAboveHead;
+  }
+}
+
+void LayerSweep::storeEquivalentDepth(const EquivalentDepthInput& soil) {
+  const LayeredSoilState& state = model_.layering;
+  const double S = resistanceAbove(state.F, state.liquefiedF, layer_);
+  Heq_ = equivalentDepth(soil, S);
+  model_.layerCorrection[static_cast<std::size_t>(layer_)] = Heq_;
+}
+
+double LayerSweep::depthInLayer(const PyPoint& point) const {
+  if (!fromEquivalentDepth_) return point.z0;
+  return (point.depth - layerTop_) + Heq_;
 }
 
 double LayerSweep::averageFromLayerTop(const PyPoint& point, double value) {
@@ -358,7 +401,7 @@ void printPyCurves(RunContext& ctx, int layer, int first, int last,
                    std::span<const double> depths) {
   const CriterionInfo& info = layerCriterion(ctx.model, layer);
   if (info.curveAt == nullptr) return;
-  LayerSweep sweep;
+  LayerSweep sweep(ctx.model, layer, LayerSweep::Mode::kPrinting);
   for (int j = first; j <= last; ++j) {
     const PyPoint point =
         depthPoint(ctx.model, layer, j, depths[static_cast<std::size_t>(j)], first, last);

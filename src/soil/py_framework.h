@@ -16,6 +16,7 @@
 
 #include "engine/run_context.h"
 #include "soil/criteria.h"
+#include "soil/layered_soil.h"
 
 namespace quarn::soil {
 
@@ -97,13 +98,26 @@ class LayerIntegral {
 // points before.
 class LayerSweep {
  public:
-  // Depth used in the resistance formulas at the point. Today the depth below
-  // the ground surface in every layer. The equivalent-depth correction of
-  // layered soil replaces it here: once per layer and sweep, at the layer's
-  // first node and while no rock-like layer lies above (for a printed curve:
-  // when the last analysis sweep found none), Heq(k) from the integrals F of
-  // the layers above; the depths in the layer are then (x - layer top) + Heq(k).
-  double resistanceDepth(const PyPoint& point) const;
+  enum class Mode {
+    kAnalysis,  // the nodes of the layer, in a sweep of the analysis
+    kPrinting,  // requested depths of the layer whose curves are printed
+  };
+  LayerSweep(AnalysisModel& model, int layer, Mode mode);
+
+  // Depth used in the resistance formulas at the point. In the first layer,
+  // and below a rock-like layer, the depth below the ground surface. In a
+  // layer below the first with no rock-like layer above, the layer top lies
+  // at the equivalent depth Heq(k) of layered soil and the depths in the
+  // layer are (x - layer top) + Heq(k). An analysis sweep computes Heq(k)
+  // once, at the layer's first node, from the integrals F of the layers
+  // above and the layer's soil there, which soilAtLayerTop() returns (called
+  // only then; it returns an EquivalentDepthInput), and stores it in the
+  // model; a printed curve takes the value of the last analysis sweep.
+  template <class SoilAtLayerTop>
+  double resistanceDepth(const PyPoint& point, SoilAtLayerTop&& soilAtLayerTop) {
+    if (computesEquivalentDepth(point)) storeEquivalentDepth(soilAtLayerTop());
+    return depthInLayer(point);
+  }
 
   // The average of a value over the layer from its first point to this one,
   // by trapezoids over the vertical depths of the points (the value itself at
@@ -111,6 +125,22 @@ class LayerSweep {
   double averageFromLayerTop(const PyPoint& point, double value);
 
  private:
+  bool computesEquivalentDepth(const PyPoint& point) const {
+    return computes_ && point.firstInLayer() && !point.printed;
+  }
+  void storeEquivalentDepth(const EquivalentDepthInput& soil);
+  double depthInLayer(const PyPoint& point) const;
+
+  AnalysisModel& model_;
+  int layer_ = 0;
+  double layerTop_ = 0.0;
+  // An analysis sweep of a layer that takes an equivalent depth computes it
+  // at its first node.
+  bool computes_ = false;
+  // The depths in the layer are measured from Heq(k) at the layer top.
+  bool fromEquivalentDepth_ = false;
+  double Heq_ = 0.0;
+
   double sum_ = 0.0;
   double previousValue_ = 0.0;
   double previousDepth_ = 0.0;

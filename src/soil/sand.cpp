@@ -37,6 +37,10 @@ using reese_sand::kStaticB;
 constexpr double kSubmergedUnitWeightSi = 12.225000381469727;
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+// Earth pressure coefficient at rest K0 of the two wedges: 0.4, held in
+// double precision by Reese sand and in single precision by API sand.
+constexpr double kReeseEarthPressureAtRest = 0.4;
+constexpr double kApiEarthPressureAtRest = sp(0.4f);
 // Relative steps of the last printed points beyond yu.
 constexpr double kPrintStep = sp(0.02500000037252903f);
 
@@ -158,10 +162,9 @@ double sandModulusAt(RunContext& ctx, Criterion criterion, int k, double x, doub
   return defaultSandModulus(phiDegrees, gamma, model.options.IUNITS);
 }
 
-// The soil at a point of a sand layer: unit weight, friction angle,
-// subgrade modulus and the depth of the resistance formulas.
-SandSoil sandSoilAt(RunContext& ctx, Criterion criterion, const PyPoint& point,
-                    const LayerSweep& sweep) {
+// The soil at a point of a sand layer: unit weight, friction angle and
+// subgrade modulus.
+SandSoil sandSoilAt(RunContext& ctx, Criterion criterion, const PyPoint& point) {
   const double x = point.depth;
   SandSoil soil;
   soil.D = point.D;
@@ -169,8 +172,33 @@ SandSoil sandSoilAt(RunContext& ctx, Criterion criterion, const PyPoint& point,
   soil.phiDegrees = fn_phi(ctx, x);
   soil.k =
       sandModulusAt(ctx, criterion, point.layer, x, soil.phiDegrees, soil.gamma, soil.defaultK);
-  soil.z = sweep.resistanceDepth(point);
   return soil;
+}
+
+// The depth of the resistance formulas at a point of a sand layer. The
+// equivalent depth of the layer takes the wedge of the criterion (its K0)
+// and the active coefficient Ka the criterion has formed at the layer's
+// first node.
+double sandResistanceDepth(const RunContext& ctx, Criterion criterion, const PyPoint& point,
+                           LayerSweep& sweep, const SandSoil& soil, double phi, double K0,
+                           bool slopingKa) {
+  return sweep.resistanceDepth(point, [&] {
+    const SandWedge wedge = makeSandWedge(phi, K0);
+    EquivalentDepthInput top;
+    top.criterion = criterion;
+    top.cyclic = ctx.model.options.cyclicLoading;
+    top.D = soil.D;
+    top.gamma = soil.gamma;
+    top.phi = wedge.phi;
+    top.alpha = wedge.alpha;
+    top.beta = wedge.beta;
+    top.K0 = wedge.K0;
+    top.Ka = slopingKa ? slopingActiveCoefficient(ctx.model.tables.batter.effectiveSlopeAngle, phi)
+                       : wedge.KaLevel;
+    top.tan2Beta = wedge.tan2Beta;
+    top.z0 = point.z0;
+    return top;
+  });
 }
 
 void writeEquivalentDepthNote(Channel& out, const AnalysisModel& model, int layer) {
@@ -399,7 +427,7 @@ double defaultSandModulus(double phiDegrees, double gamma, int unitSystem) {
 
 ReeseSandCurve makeReeseSandCurve(const ReeseSandInput& in) {
   ReeseSandCurve c;
-  c.wedge = makeSandWedge(in.phi, 0.4);
+  c.wedge = makeSandWedge(in.phi, kReeseEarthPressureAtRest);
   c.b = in.b;
   const bool sloping = std::abs(in.theta) > 1e-10;
   c.Ka = sloping ? slopingActiveCoefficient(in.theta, in.phi) : c.wedge.KaLevel;
@@ -453,7 +481,7 @@ double ReeseSandCurve::p(double y) const {
 
 ApiSandCurve makeApiSandCurve(const ApiSandInput& in) {
   ApiSandCurve c;
-  c.wedge = makeSandWedge(in.phi, sp(0.4f));
+  c.wedge = makeSandWedge(in.phi, kApiEarthPressureAtRest);
   c.z = in.z;
   c.b = in.b;
   const SandWedge& w = c.wedge;
@@ -503,8 +531,8 @@ PyCurve reeseSandCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep)
   const int k = point.layer;
   const double theta = model.tables.batter.effectiveSlopeAngle;
   ReeseSandAtPoint at;
-  at.soil = sandSoilAt(ctx, Criterion::kSandReese, point, sweep);
-  const SandSoil& soil = at.soil;
+  at.soil = sandSoilAt(ctx, Criterion::kSandReese, point);
+  SandSoil& soil = at.soil;
   if (soil.phiDegrees * kRadiansPerDegree < 1e-10) stopOnReeseZeroFriction(ctx);
   if (soil.phiDegrees < 20.0 || soil.phiDegrees > 48.0) warnReeseFriction(ctx);
   const double phi = soil.phiDegrees * kRadiansPerDegree;
@@ -516,6 +544,10 @@ PyCurve reeseSandCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep)
   const double cosTheta = std::cos(theta);
   const double cosPhi = std::cos(phi);
   if (cosTheta * cosTheta - cosPhi * cosPhi < 1e-10 && k == 1) stopOnReeseSteepSlope(ctx, k);
+  // On sloping ground the wedge of the equivalent depth takes the active
+  // coefficient of the slope.
+  soil.z = sandResistanceDepth(ctx, Criterion::kSandReese, point, sweep, soil, phi,
+                               kReeseEarthPressureAtRest, std::abs(theta) > 1e-10);
 
   ReeseSandInput in;
   in.phi = phi;
@@ -546,8 +578,8 @@ PyCurve apiSandCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
   const int k = point.layer;
   const double theta = model.tables.batter.effectiveSlopeAngle;
   ApiSandAtPoint at;
-  at.soil = sandSoilAt(ctx, Criterion::kSandApi, point, sweep);
-  const SandSoil& soil = at.soil;
+  at.soil = sandSoilAt(ctx, Criterion::kSandApi, point);
+  SandSoil& soil = at.soil;
   if (soil.phiDegrees < 20.0 || soil.phiDegrees > 48.0) {
     engine::registerWarning(model.state, kWarningApiSandFriction);
   }
@@ -558,6 +590,10 @@ PyCurve apiSandCurve(RunContext& ctx, const PyPoint& point, LayerSweep& sweep) {
     const double cosPhi = std::cos(phi);
     if (cosTheta * cosTheta - cosPhi * cosPhi < 1e-10) stopOnApiSteepSlope(ctx, k);
   }
+  // The equivalent depth takes the level active coefficient, also on sloping
+  // ground.
+  soil.z = sandResistanceDepth(ctx, Criterion::kSandApi, point, sweep, soil, phi,
+                               kApiEarthPressureAtRest, false);
 
   ApiSandInput in;
   in.phi = phi;

@@ -120,7 +120,7 @@ std::string_view unitWeightUnit(const AnalysisModel& model, bool inPoundsPerCubi
 }
 
 // Properties in, curve out: the soil at the point, the checks and the curve.
-PyCurve curveAt(RunContext& ctx, const PyPoint& point, const LayerSweep& sweep,
+PyCurve curveAt(RunContext& ctx, const PyPoint& point, LayerSweep& sweep,
                 const SoftClayVariant& variant) {
   AnalysisModel& model = ctx.model;
   const double x = point.depth;
@@ -149,8 +149,17 @@ PyCurve curveAt(RunContext& ctx, const PyPoint& point, const LayerSweep& sweep,
   if (!point.firstInLayer() && soil.c < 1e-10) stopOnMissingCohesion(ctx, variant, point, soil.c);
 
   soil.fs = softClaySlopeFactor(model.tables.batter.effectiveSlopeAngle, point.yn);
-  soil.z = sweep.resistanceDepth(point);
   soil.cyclic = model.options.cyclicLoading;
+  soil.z = sweep.resistanceDepth(point, [&] {
+    EquivalentDepthInput top;
+    top.criterion = variant.criterion;
+    top.cyclic = soil.cyclic;
+    top.D = soil.D;
+    top.c = soil.c;
+    top.gamma = soil.gamma;
+    top.J = soil.J;
+    return top;
+  });
   at.curve = makeSoftClayCurve(soil);
   return PyCurve{at};
 }

@@ -324,7 +324,16 @@ PyCurve curveAt(RunContext& ctx, const PyPoint& point, LayerSweep& sweep,
   // The curve at this depth. "StfClyAW" is written for one cycle at least.
   const double cycles = cyclesOfLoading(model);
   at.N = variant.kind == StiffClayKind::kNoFreeWater ? std::max(1.0, cycles) : cycles;
-  at.z = sweep.resistanceDepth(point);
+  at.z = sweep.resistanceDepth(point, [&] {
+    EquivalentDepthInput top;
+    top.criterion = variant.criterion;
+    top.cyclic = options.cyclicLoading;
+    top.D = at.D;
+    top.c = at.c;
+    top.gamma = at.gamma;
+    top.ca = at.ca;
+    return top;
+  });
   at.fs = stiffClaySlopeFactor(model.tables.batter.effectiveSlopeAngle, point.yn, variant.rootHalf);
   if (freeWater) {
     StiffClayFreeWaterInput in;

@@ -85,13 +85,14 @@ TEST(PileSummary, ExampleRowsAgreeWithTheCaseResults) {
   // The rows as read by hand from this run's case reports: input values 20
   // and 30 kips of shear, no moment or slope, 50 kips of thrust; pile-head
   // deflections, maximum moments and shears of the two cases, the free head's
-  // rotation and the fixed head's rotation of zero (rounding noise of -7E-17
-  // keeps its sign in F15.8).
+  // rotation and the fixed head's rotation of zero (rounding noise of 7E-17;
+  // a negative one keeps its sign in F15.8). The lower clay layer takes the
+  // equivalent depth of the upper one.
   const std::vector<std::string> rows = {
-      "  1     1   V =     20000.  M =      0.000         50000.     0.71367360       1684469.  "
-      "       20000.    -0.00464151",
-      "  2     2   V =     30000.  S =      0.000         50000.     0.37152921      -2789351.  "
-      "       30000.    -0.00000000"};
+      "  1     1   V =     20000.  M =      0.000         50000.     0.71407468       1684066.  "
+      "       20000.    -0.00464197",
+      "  2     2   V =     30000.  S =      0.000         50000.     0.37259504      -2789592.  "
+      "       30000.     0.00000000"};
   std::vector<std::string> expected = title();
   for (const char* row :
        {"Definitions of Pile-head Loading Conditions:", "",

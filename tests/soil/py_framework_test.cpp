@@ -384,7 +384,7 @@ TEST(PyCurvesAtDepths, ADepthBelowEveryLayerLeavesTheLayerAboveWithoutARange) {
 struct AnalysisSnapshot {
   std::vector<double> nodeValues;  // per node: x, xv, EI, Es, w, ys
   std::vector<int> layerNodes;     // first and last node of every layer
-  std::vector<double> layering;    // F(k), RockLayersAbove, NoEquivDepth(k)
+  std::vector<double> layering;    // F(k), RockLayersAbove, NoEquivDepth(k), liquefied F(k), Heq(k)
   std::vector<double> inputs;      // the subgrade moduli of the layers, cycles, print option
 
   bool operator==(const AnalysisSnapshot&) const = default;
@@ -405,6 +405,8 @@ AnalysisSnapshot snapshot(const AnalysisModel& model) {
   for (int j = 1; j <= kMaxLayers; ++j) {
     s.layering.push_back(model.layering.F[static_cast<std::size_t>(j)]);
     s.layering.push_back(model.layering.NoEquivDepth[static_cast<std::size_t>(j)] ? 1.0 : 0.0);
+    s.layering.push_back(model.layering.liquefiedF[static_cast<std::size_t>(j)]);
+    s.layering.push_back(model.layerCorrection[static_cast<std::size_t>(j)]);
   }
   for (int j = 1; j <= model.soil.numberOfLayers; ++j) {
     const LayerValue& k = model.soil.layers[static_cast<std::size_t>(j)].subgradeK;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "layered_reference.h"
 #include "soil_fixture.h"
 #include "stiff_clay_reference.h"
 
@@ -229,12 +230,13 @@ TEST(StiffClayFreeWater, EmpiricalFactors) {
 
 // The free-water routine in layer 1 averages c from the ground surface; in
 // a deeper layer over its own nodes from the layer's first node, by
-// trapezoids.
+// trapezoids. The deeper layer's resistance formulas take the equivalent
+// depth of the weak clay above it.
 TEST(StiffClayFreeWater, AverageStrengthOfADeeperLayer) {
   auto ctx = makeSoilContext(kUnitsSi);
   AnalysisModel& model = ctx->model;
   SoilLayer& upper = addLayer(model, kNoWater, 0.0, 1.0);
-  setValue(upper.cohesion, 60.0, 60.0);
+  setValue(upper.cohesion, 4.0, 4.0);
   setValue(upper.unitWeight, 9.0, 9.0);
   setValue(upper.epsilon50, kE50, kE50);
   SoilLayer& lower = addLayer(model, kFreeWater, 1.0, 20.0);
@@ -244,15 +246,25 @@ TEST(StiffClayFreeWater, AverageStrengthOfADeeperLayer) {
   setValue(lower.subgradeK, kK, kK);
   setUniformPile(model, 20.0, kDiameter);
   placeVerticalNodes(model, 40);
-  // Nodes 3, 4 and 5 at 1, 1.5 and 2 m: c = 80 at the interface (the mean of
+  // Nodes 3, 4 and 5 at 1, 1.5 and 2 m: c = 52 at the interface (the mean of
   // the two clays), 105 and 110; the average over the layer's nodes at 2 m is
-  // ((80 + 105) / 2 x 0.5 + (105 + 110) / 2 x 0.5) / 1 = 100.
-  const double x = 2.0;
-  const ReeseCoxKoopClay clay{110.0, 100.0, 9.0, kE50, kDiameter, x, kK};
+  // ((52 + 105) / 2 x 0.5 + (105 + 110) / 2 x 0.5) / 1 = 93.
+  // The integral of the upper clay over its nodes at 0 and 0.5 m, down to its
+  // bottom at 1 m, and the equivalent depth of the lower layer's soil at its
+  // first node (c = ca = 52): the depth at 2 m is 1 m below the layer top.
+  const auto pu = [](double z) {
+    return testing::welchReeseUltimate({4.0, 9.0, kE50, kDiameter, z});
+  };
+  const double S = (pu(0.0) + pu(0.5)) * 0.5 / 2.0 + (1.0 - 0.5) * pu(0.5);
+  const testing::HandDepth top =
+      testing::freeWaterEquivalentDepth(52.0, 52.0, kDiameter, 9.0, false, S);
+  ASSERT_EQ(static_cast<int>(top.branch), static_cast<int>(testing::Branch::kSteps));
+  const double z = 1.0 + top.Heq;
+  const ReeseCoxKoopClay clay{110.0, 93.0, 9.0, kE50, kDiameter, z, kK};
   // The wedge governs there, so the average enters the curve.
-  ASSERT_LT(2.0 * 100.0 * kDiameter + 9.0 * kDiameter * x + 2.83 * 100.0 * x,
+  ASSERT_LT(2.0 * 93.0 * kDiameter + 9.0 * kDiameter * z + 2.83 * 93.0 * z,
             11.0 * 110.0 * kDiameter);
-  const double y = 10.0 * testing::reeseCoxKoopAs(x / kDiameter) * kE50 * kDiameter;
+  const double y = 10.0 * testing::reeseCoxKoopAs(z / kDiameter) * kE50 * kDiameter;
   const double expected = testing::reeseCoxKoopStaticP(clay, y);
   EXPECT_NEAR(resistanceAt(*ctx, 5, y), expected, 1e-6 * expected);
 }
