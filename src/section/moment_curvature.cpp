@@ -307,9 +307,9 @@ void nominalMomentCapacity(MomentCurvatureCurve& curve, bool steelPipe) {
     // The section never developed the strain: the moment of the last point
     // but one stands in, with its strain (the last point may be the one that
     // failed, or the one beyond the range of the curve).
-    const CurvePoint& last = pt[static_cast<std::size_t>(std::max(1, n - 1))];
-    curve.nominalMoment = last.moment;
-    curve.nominalMomentStrain = last.maxCompressiveStrain;
+    const CurvePoint& beforeLast = pt[static_cast<std::size_t>(std::max(1, n - 1))];
+    curve.nominalMoment = beforeLast.moment;
+    curve.nominalMomentStrain = beforeLast.maxCompressiveStrain;
     curve.nominalStrainReached = false;
     return;
   }
