@@ -151,6 +151,8 @@ void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt) {
   const Pile& pile = model.pile;
   MomentCurvatureTables& tables = model.momentCurvature;
   const bool us = model.options.IUNITS == kUnitsUsCustomary;
+  bool headUpdated = false;
+  double headEI = 0.0;
   for (int k = 1; k <= pm.N; ++k) {
     PileNode& node = pm.node[static_cast<std::size_t>(k)];
     const int s = sectionOfNode(pile, node.x);
@@ -161,16 +163,26 @@ void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt) {
     if (us) node.momentCopy /= kPoundsPerKip;
     if (type == SectionType::ElasticPlastic) {
       updateElasticPlasticNode(model, k, s, a, node.momentCopy);
-      continue;
+    } else {
+      const int sectionIndex =
+          type == SectionType::UserEi
+              ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
+              : a;
+      node.EI = stiffnessFromTables(model, k, s, sectionIndex, Qt);
     }
-    const int sectionIndex =
-        type == SectionType::UserEi ? sectionThrustIndex(tables.section[static_cast<std::size_t>(s)], Qt)
-                               : a;
-    node.EI = stiffnessFromTables(model, k, s, sectionIndex, Qt);
+    if (k == 1) {
+      headUpdated = true;
+      headEI = node.EI;
+    }
   }
-  // Node 3 takes the stiffness of node 2, as the head difference equations
-  // assume; a node 3 in an elastic section keeps its own, as every node of
-  // such a section does.
+  // The head difference equations give the head node, the imaginary node
+  // above it and nodes 2 and 3 one stiffness, which the solver takes from
+  // node 2. It is the stiffness of the head at the head's own curvature, so
+  // that the head moment stays on the moment-curvature relation of its
+  // section: at a fixed head, where the curvature is largest, the stiffness
+  // of node 2 would carry the head past its plastic moment. A node 3 in an
+  // elastic section keeps its own, as every node of such a section does.
+  if (headUpdated) pm.node[2].EI = headEI;
   if (pm.N >= 3 &&
       pile.sections[static_cast<std::size_t>(sectionOfNode(pile, pm.node[3].x))].type !=
           SectionType::Elastic) {

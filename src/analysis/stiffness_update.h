@@ -45,7 +45,9 @@ double fn_EI_From_Table(AnalysisModel& model, int k, int s, int a);
 
 // `Update_Bending_Stiffness`(a, Qt): new EI of every node from the current
 // solution (Compute_Node_Response at each node), a the thrust index of Qt in
-// the run's thrust list. Afterwards EI(3) = EI(2).
+// the run's thrust list. Afterwards EI(2) and EI(3), which the head
+// equations share with the head node, take the head node's stiffness at
+// its own curvature (when the head is not in an elastic section).
 void Update_Bending_Stiffness(AnalysisModel& model, int a, double Qt);
 
 // The update as the load-case iteration calls it: Qt from the head

@@ -266,6 +266,82 @@ constexpr std::array<std::string_view, 6> kWeakRockStrongSi = {
     "consider the criteria for strong rock or massive rock for a layer this strong.",
     ""};
 
+// Section materials and covers outside what real piles and drilled shafts
+// use (the ranges are those of section/material_warnings.h): concrete of
+// 2500 to 12000 psi, bars of 25000 to 32000 ksi modulus and 40 to 100 ksi
+// yield strength, and a clear cover of 1.5 to 6 in.
+constexpr std::array<std::string_view, 7> kConcreteStrengthLow = {
+    "**** Warning - Compressive Strength of Concrete ****",
+    "",
+    "The compressive strength of the concrete of a pile section is less than",
+    "2500 psi (17237 kPa), the least strength of structural concrete.",
+    "Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kConcreteStrengthHigh = {
+    "**** Warning - Compressive Strength of Concrete ****",
+    "",
+    "The compressive strength of the concrete of a pile section is larger than",
+    "12000 psi (82737 kPa); the stress-strain curve of the concrete is meant for",
+    "normal-strength concrete.  Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kBarModulusLow = {
+    "**** Warning - Elastic Modulus of Reinforcing Steel ****",
+    "",
+    "The elastic modulus of the reinforcing bars of a pile section is less than",
+    "25000 ksi (172.4 GPa); reinforcing steel has a modulus of about 29000 ksi.",
+    "Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kBarModulusHigh = {
+    "**** Warning - Elastic Modulus of Reinforcing Steel ****",
+    "",
+    "The elastic modulus of the reinforcing bars of a pile section is larger than",
+    "32000 ksi (220.6 GPa); reinforcing steel has a modulus of about 29000 ksi.",
+    "Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kBarYieldLow = {
+    "**** Warning - Yield Strength of Reinforcing Steel ****",
+    "",
+    "The yield strength of the reinforcing bars of a pile section is less than",
+    "40 ksi (275.8 MPa), the lowest grade of reinforcing bars.",
+    "Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kBarYieldHigh = {
+    "**** Warning - Yield Strength of Reinforcing Steel ****",
+    "",
+    "The yield strength of the reinforcing bars of a pile section is larger than",
+    "100 ksi (689.5 MPa), the highest grade of reinforcing bars.",
+    "Check the value and its units (psi or kPa).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kCoverSmall = {
+    "**** Warning - Concrete Cover ****",
+    "",
+    "The clear cover to the reinforcing bars or strands of a pile section is less",
+    "than 1.5 in (38.1 mm), the least cover of concrete cast against earth or of",
+    "precast piles.  Check the value and its units (inches or mm).",
+    "The input value was used in computations.",
+    ""};
+
+constexpr std::array<std::string_view, 7> kCoverLarge = {
+    "**** Warning - Concrete Cover ****",
+    "",
+    "The clear cover to the reinforcing bars or strands of a pile section is larger",
+    "than 6 in (152.4 mm), more than the cover of the largest drilled shafts.",
+    "Check the value and its units (inches or mm).",
+    "The input value was used in computations.",
+    ""};
+
 constexpr auto kWarningTexts = std::to_array<WarningText>({
     {305, kTooManyCurvePoints},
     {307, kUserEiMoments},
@@ -294,6 +370,14 @@ constexpr auto kWarningTexts = std::to_array<WarningText>({
     {3072, kWeakRockStrongUs},
     {3073, kWeakRockWeakSi},
     {3074, kWeakRockStrongSi},
+    {3091, kConcreteStrengthLow},
+    {3092, kConcreteStrengthHigh},
+    {3101, kBarModulusLow},
+    {3102, kBarModulusHigh},
+    {3111, kBarYieldLow},
+    {3112, kBarYieldHigh},
+    {3121, kCoverSmall},
+    {3122, kCoverLarge},
 });
 
 }  // namespace

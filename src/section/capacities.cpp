@@ -122,7 +122,8 @@ void Compute_Tensile_Capacities(engine::Channel& report, SectionState& s,
 
   // Cracking: the transformed section (every steel component at its own
   // modulus) strained to the tensile strain at fracture of the concrete.
-  const ConcreteProperties c = concretePropertiesForReport(mat.compressiveStrength, mat.si);
+  ConcreteProperties c = concretePropertiesForReport(mat.compressiveStrength, mat.si);
+  if (mat.tensileStrengthEntered) applyTensileStrength(c, mat.enteredTensileStrength);
   cap.reportConcrete = c;
   cap.Tcap = -(mat.barYieldStress * a.bars + mat.casingYieldStress * a.casing +
                mat.coreYieldStress * a.coreTube);

@@ -31,16 +31,37 @@ constexpr double kPrestressingBarModulus = 29000.0;
 // The PCI power formula of a stress-relieved or low-relaxation strand: linear
 // up to `limit`, then fpu - k / (eps - offset), never beyond fpu. Compression
 // mirrors tension. `closedLower`: the linear range includes -limit.
-double pciStrand(double epsT, double fpu, double limit, double offset, double k, bool closedLower) {
-  const bool linear = closedLower ? std::abs(epsT) <= limit : (-limit < epsT && epsT <= limit);
-  if (linear) return kStrandFormulaModulus * epsT;
-  if (epsT > limit) return std::min(fpu, fpu - k / (epsT - offset));
-  return std::max(-fpu, -(fpu - k / (std::abs(epsT) - offset)));
+struct PciCurve {
+  double fpu;
+  double limit;
+  double offset;
+  double k;
+  bool closedLower;
+};
+
+constexpr PciCurve kPci250{250.0, sp(0.0076f), sp(0.0064f), sp(0.04f), false};
+constexpr PciCurve kPci270{270.0, sp(0.0086f), sp(0.007f), sp(0.04f), true};
+constexpr PciCurve kPci300{300.0, sp(0.0088846f), sp(0.0071f), sp(0.0835f), false};
+
+bool onStraightLine(const PciCurve& p, double epsT) {
+  return p.closedLower ? std::abs(epsT) <= p.limit : (-p.limit < epsT && epsT <= p.limit);
+}
+
+double pciStrand(double epsT, const PciCurve& p) {
+  if (onStraightLine(p, epsT)) return kStrandFormulaModulus * epsT;
+  if (epsT > p.limit) return std::min(p.fpu, p.fpu - p.k / (epsT - p.offset));
+  return std::max(-p.fpu, -(p.fpu - p.k / (std::abs(epsT) - p.offset)));
 }
 
 double elasticPlasticBar(double epsT, double fy) {
   if (std::abs(epsT) <= fy / kPrestressingBarModulus) return kPrestressingBarModulus * epsT;
   return epsT > 0.0 ? fy : -fy;
+}
+
+double deformedBarYield(int barGradeCode) {
+  if (barGradeCode == 1) return 157.0;
+  if (barGradeCode == 3 || barGradeCode == 5) return 160.0;
+  return 150.0;
 }
 
 }  // namespace
@@ -87,9 +108,18 @@ ConcreteProperties concreteModelProperties(double fc, int concreteModel, bool pr
   return p;
 }
 
+void applyTensileStrength(ConcreteProperties& p, double tensileStrength) {
+  if (!(p.fc > 0.0)) return;
+  // The tension parabola peaks at f'c; a larger strength is never reached.
+  const double strength = std::min(std::abs(tensileStrength), p.fc);
+  p.fr = -strength;
+  p.epsCr = -(1.0 - std::sqrt(p.fr / p.fc + 1.0)) * p.eps0;
+}
+
 void Compute_Concrete_Properties(MaterialState& m) {
   m.concrete = concreteModelProperties(m.compressiveStrength, m.ConcreteModel,
                                        m.SteelModel != kSteelModelRebar, m.si);
+  if (m.tensileStrengthEntered) applyTensileStrength(m.concrete, m.enteredTensileStrength);
   // SI bar properties pass through ksi like the concrete's.
   m.fy = m.si ? m.barYieldStress / kKpaPerKsi * kKpaPerKsi : m.barYieldStress;
   m.Es = m.si ? m.barModulus / kKpaPerKsi * kKpaPerKsi : m.barModulus;
@@ -128,6 +158,25 @@ double concreteCompressionStress(const ConcreteProperties& c, double eps) {
   return c.fc - c.descent * (eps - c.eps0) / (kCrushingStrain - c.eps0);
 }
 
+double userCurveCompressionStress(const ConcreteCurve& curve, double eps) {
+  const int n = std::min(curve.count, kMaxConcreteCurvePoints);
+  if (n < 1) return 0.0;
+  double strainBefore = 0.0;
+  double stressBefore = 0.0;
+  for (int j = 1; j <= n; ++j) {
+    const auto u = static_cast<std::size_t>(j);
+    const double strain = curve.strain[u];
+    if (eps <= strain) {
+      const double span = strain - strainBefore;
+      if (!(span > 0.0)) return curve.stress[u];
+      return stressBefore + (curve.stress[u] - stressBefore) * (eps - strainBefore) / span;
+    }
+    strainBefore = strain;
+    stressBefore = curve.stress[u];
+  }
+  return kCrushedStress;  // beyond the end of the curve the concrete is crushed
+}
+
 double coreConcreteCompressionStress(const ConcreteProperties& c, double eps) {
   if (eps > kCrushingStrain) return kCrushedStress;
   if (!(c.eps0 > 0.0)) return 0.0;
@@ -135,19 +184,16 @@ double coreConcreteCompressionStress(const ConcreteProperties& c, double eps) {
   return c.fc * (2.0 * x - x * x);
 }
 
-double concreteTensionStress(const ConcreteProperties& c, double eps, SectionFlags& flags) {
-  if (flags.noTension) {
-    flags.cracked = true;
-    return 0.0;
-  }
-  if (flags.cracked || !(c.eps0 > 0.0)) return 0.0;
+double concreteTensionStress(const ConcreteProperties& c, double eps, bool cracked) {
+  if (cracked || !(c.eps0 > 0.0)) return 0.0;
+  // The parabola falls to -f'c at eps0, passing fr on its way.
   const double x = std::abs(eps / c.eps0);
-  const double stress = -c.fc * (2.0 * x - x * x);
-  if (stress < c.fr) {
-    flags.cracked = true;
-    return 0.0;
-  }
-  return stress;
+  if (x >= 1.0) return c.fr;
+  return std::max(c.fr, -c.fc * (2.0 * x - x * x));
+}
+
+bool concreteCracks(const ConcreteProperties& c, double extremeTensionStrain) {
+  return c.eps0 > 0.0 && extremeTensionStrain < c.epsCr;
 }
 
 double elasticPlasticStress(double E, double fy, double eps, bool& yielded) {
@@ -163,59 +209,84 @@ double elasticPlasticStress(double E, double fy, double eps, bool& yielded) {
   return stress;
 }
 
+bool elasticPlasticYields(double E, double fy, double eps) {
+  return std::abs(E * eps) > fy;
+}
+
 double strandStressKsi(int steelModel, double epsT, int barGradeCode) {
   switch (steelModel) {
     case kSteelModelPci250:
-      return pciStrand(epsT, 250.0, sp(0.0076f), sp(0.0064f), sp(0.04f), false);
+      return pciStrand(epsT, kPci250);
     case kSteelModelPci270:
-      return pciStrand(epsT, 270.0, sp(0.0086f), sp(0.007f), sp(0.04f), true);
+      return pciStrand(epsT, kPci270);
     case kSteelModelPci300:
-      return pciStrand(epsT, 300.0, sp(0.0088846f), sp(0.0071f), sp(0.0835f), false);
+      return pciStrand(epsT, kPci300);
     case kSteelModelSmooth145:
       return elasticPlasticBar(epsT, 145.0);
     case kSteelModelSmooth160:
       return elasticPlasticBar(epsT, 160.0);
-    case kSteelModelDeformedBars: {
-      double fy = 150.0;
-      if (barGradeCode == 1) fy = 157.0;
-      if (barGradeCode == 3 || barGradeCode == 5) fy = 160.0;
-      return elasticPlasticBar(epsT, fy);
-    }
+    case kSteelModelDeformedBars:
+      return elasticPlasticBar(epsT, deformedBarYield(barGradeCode));
     default:
       return 0.0;
   }
 }
 
-void concreteStresses(const MaterialState& m, double extremeTensionStrain, const SliceArray& strain,
-                      SliceArray& stress, SectionFlags& flags) {
+bool longitudinalSteelYields(const MaterialState& m, double epsT) {
+  const auto beyond = [epsT](double fy) { return std::abs(epsT) > fy / kPrestressingBarModulus; };
+  switch (m.SteelModel) {
+    case kSteelModelRebar:
+      return elasticPlasticYields(m.Es, m.fy, epsT);
+    case kSteelModelPci250:
+      return !onStraightLine(kPci250, epsT);
+    case kSteelModelPci270:
+      return !onStraightLine(kPci270, epsT);
+    case kSteelModelPci300:
+      return !onStraightLine(kPci300, epsT);
+    case kSteelModelSmooth145:
+      return beyond(145.0);
+    case kSteelModelSmooth160:
+      return beyond(160.0);
+    case kSteelModelDeformedBars:
+      return beyond(deformedBarYield(m.barGradeCode));
+    default:
+      return false;
+  }
+}
+
+void concreteStresses(const MaterialState& m, bool cracked, const SliceArray& strain,
+                      SliceArray& stress) {
   stress.fill(0.0);
   if (m.ConcreteModel != kConcreteModelStandard) return;
   const ConcreteProperties& c = m.concrete;
-  if (extremeTensionStrain < c.epsCr) flags.cracked = true;
+  const bool inputCurve = m.userCurve.count > 0;
   for (int i = 1; i <= kNumSlices; ++i) {
     const auto u = static_cast<std::size_t>(i);
-    const double eps = strain[u];
-    stress[u] =
-        eps > 0.0 ? concreteCompressionStress(c, eps) : concreteTensionStress(c, eps, flags);
+    const double eps = strain[u] + m.precompression;
+    if (eps > 0.0) {
+      stress[u] = inputCurve ? userCurveCompressionStress(m.userCurve, eps)
+                             : concreteCompressionStress(c, eps);
+    } else {
+      stress[u] = concreteTensionStress(c, eps, cracked);
+    }
   }
 }
 
-void coreConcreteStresses(const MaterialState& m, double extremeTensionStrain,
-                          const SliceArray& strain, SliceArray& stress, SectionFlags& flags) {
+void coreConcreteStresses(const MaterialState& m, bool cracked, const SliceArray& strain,
+                          SliceArray& stress) {
   stress.fill(0.0);
   if (m.CoreConcreteModel != kConcreteModelStandard) return;
   const ConcreteProperties& c = m.concrete;
-  if (extremeTensionStrain < c.epsCr) flags.cracked = true;
   for (int i = 1; i <= kNumSlices; ++i) {
     const auto u = static_cast<std::size_t>(i);
-    const double eps = strain[u];
+    const double eps = strain[u] + m.precompression;
     stress[u] =
-        eps > 0.0 ? coreConcreteCompressionStress(c, eps) : concreteTensionStress(c, eps, flags);
+        eps > 0.0 ? coreConcreteCompressionStress(c, eps) : concreteTensionStress(c, eps, cracked);
   }
 }
 
-void longitudinalSteelStresses(const MaterialState& m, bool hasBars, const SliceArray& strain,
-                               SliceArray& stress, SectionFlags& flags) {
+void longitudinalSteelStresses(const MaterialState& m, const SliceArray& strain,
+                               SliceArray& stress) {
   stress.fill(0.0);
   const double toWorkingUnits = m.si ? kKpaPerKsi : 1.0;
   for (int i = 1; i <= kNumSlices; ++i) {
@@ -224,32 +295,28 @@ void longitudinalSteelStresses(const MaterialState& m, bool hasBars, const Slice
     if (m.SteelModel == kSteelModelRebar) {
       bool yielded = false;
       stress[u] = elasticPlasticStress(m.Es, m.fy, epsT, yielded);
-      if (yielded && hasBars) flags.yield = true;
     } else if (m.SteelModel >= kSteelModelPci250 && m.SteelModel <= kSteelModelDeformedBars) {
       stress[u] = strandStressKsi(m.SteelModel, epsT, m.barGradeCode) * toWorkingUnits;
     }
   }
 }
 
-void casingStresses(const MaterialState& m, const SliceArray& strain, SliceArray& stress,
-                    SectionFlags& flags) {
+void casingStresses(const MaterialState& m, const SliceArray& strain, SliceArray& stress) {
   for (int i = 1; i <= kNumSlices; ++i) {
     const auto u = static_cast<std::size_t>(i);
     bool yielded = false;
     stress[u] = elasticPlasticStress(m.casingModulus, m.casingYieldStress, strain[u], yielded);
-    if (yielded) flags.yield = true;
   }
 }
 
 void coreSteelStresses(const MaterialState& m, int first, int last, const SliceArray& strain,
-                       SliceArray& stress, SectionFlags& flags) {
+                       SliceArray& stress) {
   first = std::max(first, 1);
   last = std::min(last, kNumSlices);
   for (int i = first; i <= last; ++i) {
     const auto u = static_cast<std::size_t>(i);
     bool yielded = false;
     stress[u] = elasticPlasticStress(m.coreModulus, m.coreYieldStress, strain[u], yielded);
-    if (yielded) flags.yield = true;
   }
 }
 

@@ -153,6 +153,24 @@ double residual(SectionState& s, double c, double phi, double P) {
   return Compute_Axial_Thrust_Force(s, c, phi) - P;
 }
 
+// The equilibrium of one curvature and the flags of its converged state.
+// The search works with the crack state of the curvature before; when its
+// equilibrium strains the extreme tension fibre past the strain at fracture,
+// the section cracks at this curvature and its equilibrium is found again
+// without concrete tension. A trial depth of a search never cracks the
+// concrete, and the yield flag says whether steel has yielded at the
+// equilibrium, not at some trial.
+double equilibriumOfCurvature(RunContext& ctx, SectionState& s, double P, double phi,
+                              NeutralAxisSearch& search) {
+  double c = Find_Neutral_Axis(ctx, s, P, phi, search);
+  if (!s.flags.cracked && concreteCrackedAt(s, c, phi)) {
+    s.flags.cracked = true;
+    c = Find_Neutral_Axis(ctx, s, P, phi, search);
+  }
+  s.flags.yield = steelYieldedAt(s, c, phi);
+  return c;
+}
+
 }  // namespace
 
 NeutralAxisControls neutralAxisControls(int IUNITS) {
@@ -166,7 +184,6 @@ double Find_Neutral_Axis(RunContext& ctx, SectionState& s, double P, double phi,
   const double delta = controls.delta;
   const double H = s.slices.H;
   s.flags.failure = false;
-  Compute_Axial_Thrust_Force(s, H / 2.0, phi);
   if (!(std::abs(search.cPrev) <= H)) search.cPrev = H / 2.0;
 
   int iterations = 0;
@@ -245,8 +262,7 @@ void computeMomentCurvature(RunContext& ctx, SectionState& s, double P, double s
     if (k == 81) dphi *= 4.0;
     if (k == 121) dphi *= 6.0;
     phi += dphi;
-    s.flags.yield = false;  // the yield flag belongs to the point
-    const double c = Find_Neutral_Axis(ctx, s, P, phi, search);
+    const double c = equilibriumOfCurvature(ctx, s, P, phi, search);
 
     CurvePoint& pt = curve.point[static_cast<std::size_t>(k)];
     pt = CurvePoint{};
@@ -256,7 +272,9 @@ void computeMomentCurvature(RunContext& ctx, SectionState& s, double P, double s
     pt.curvature = phi;
     pt.moment = mp.moment;
     pt.EI = mp.EI;
-    pt.neutralAxis = c;
+    // The neutral axis is where the concrete strain vanishes; the slice
+    // strains of a prestressed section count from its precompression.
+    pt.neutralAxis = pipe ? c : c + s.materials.precompression / phi;
     pt.maxCompressiveStrain = mp.maxCompressiveStrain;
     pt.maxTensileStrain = mp.maxTensileStrain;
     setRunMessages(s, pt);
@@ -286,14 +304,12 @@ void nominalMomentCapacity(MomentCurvatureCurve& curve, bool steelPipe) {
     if (pt[static_cast<std::size_t>(k)].maxCompressiveStrain >= kNominalMomentStrain) reached = k;
   }
   if (reached == 0) {
-    // The section never developed the strain: its largest moment stands in.
-    int best = 1;
-    for (int k = 2; k <= n; ++k) {
-      if (pt[static_cast<std::size_t>(k)].moment > pt[static_cast<std::size_t>(best)].moment)
-        best = k;
-    }
-    curve.nominalMoment = pt[static_cast<std::size_t>(best)].moment;
-    curve.nominalMomentStrain = pt[static_cast<std::size_t>(best)].maxCompressiveStrain;
+    // The section never developed the strain: the moment of the last point
+    // but one stands in, with its strain (the last point may be the one that
+    // failed, or the one beyond the range of the curve).
+    const CurvePoint& beforeLast = pt[static_cast<std::size_t>(std::max(1, n - 1))];
+    curve.nominalMoment = beforeLast.moment;
+    curve.nominalMomentStrain = beforeLast.maxCompressiveStrain;
     curve.nominalStrainReached = false;
     return;
   }

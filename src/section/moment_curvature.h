@@ -48,7 +48,9 @@ struct NeutralAxisSearch {
 // from search.cPrev (H/2 when that lies more than H away). A search that
 // converges on a larger residual than it met on its way starts once more
 // from the best depth met. The stresses of the state are those of the last
-// evaluation (the upper trial of the last iteration). Writes the runtime
+// evaluation (the upper trial of the last iteration). The search keeps the
+// flags of the state as they are: the crack state is the one it is given.
+// Writes the runtime
 // error 16 block and stops the run when the count exceeds 999 iterations or
 // the residual is not a number.
 double Find_Neutral_Axis(engine::RunContext& ctx, SectionState& s, double P, double phi,
@@ -68,7 +70,7 @@ struct CurvePoint {
   double curvature = 0.0;
   double moment = 0.0;  // as stored: never below the previous point (except for pipes)
   double EI = 0.0;
-  double neutralAxis = 0.0;  // depth from the compression face
+  double neutralAxis = 0.0;  // depth of zero concrete strain from the compression face
   double maxCompressiveStrain = 0.0;
   double maxTensileStrain = 0.0;
   double maxConcreteStress = 0.0;              // largest slice stress of the section concrete
@@ -91,14 +93,20 @@ struct MomentCurvatureCurve {
 // One curve of the section for axial thrust P. `strandPrestrain`: the
 // prestrain of prestressing steel (0 for other sections). A tension beyond
 // the cracking load leaves the concrete without tension and prestrains the
-// longitudinal steel by P / (As Es). Stops the run on runtime error 16.
+// longitudinal steel by P / (As Es). The section cracks at the first
+// curvature whose equilibrium strains the extreme tension fibre past the
+// tensile strain at fracture, and stays cracked; "Y" marks the points at
+// which a bar, strand, casing or core tube has yielded. Stops the run on
+// runtime error 16.
 void computeMomentCurvature(engine::RunContext& ctx, SectionState& s, double P,
                             double strandPrestrain, MomentCurvatureCurve& curve);
 
 // Nominal moment capacity of a computed curve: the moment interpolated at a
 // compressive strain of 0.003 between the two points that bracket it; the
-// largest moment developed (with its strain) when the curve never reaches
-// 0.003; the moment of the last point for a steel pipe.
+// moment and strain of the last point but one when the curve never reaches
+// 0.003 (the stored moments never fall, so this is the largest moment
+// developed before the last point); the moment of the last point for a
+// steel pipe.
 void nominalMomentCapacity(MomentCurvatureCurve& curve, bool steelPipe);
 
 // Copies a curve into a table of the model.

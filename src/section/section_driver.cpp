@@ -10,6 +10,7 @@
 #include "output/plot_records.h"
 #include "section/capacities.h"
 #include "section/elastic_sections.h"
+#include "section/material_warnings.h"
 #include "section/section_report.h"
 #include "section/section_setup.h"
 #include "section/section_units.h"
@@ -183,6 +184,7 @@ void analyseNonlinearSection(RunContext& ctx, int index, SectionWork& work, bool
   SectionState& s = work.state;
   const SectionUnitLabels& labels = sectionUnitLabels(model.options.IUNITS);
   loadSectionState(ctx, index, s);
+  checkSectionMaterials(model, s);
   sliceSection(s, &ctx.report);
 
   const bool prestressed = isPrestressedType(s.sectionType);

@@ -96,7 +96,10 @@ void rectangularPile(RunContext& ctx, const SectionState& s, const SectionUnitLa
   valueLine(out, "Modulus of Elasticity of Reinforcing Bars", mat.barModulus, l.stress);
   valueLine(out, "Compressive Strength of Concrete", mat.compressiveStrength, l.stress);
   valueLine(out, "Modulus of Rupture of Concrete",
-            modulusOfRuptureForDimensions(mat.compressiveStrength, mat.si), l.stress);
+            mat.tensileStrengthEntered
+                ? mat.concrete.fr
+                : modulusOfRuptureForDimensions(mat.compressiveStrength, mat.si),
+            l.stress);
   const double gross = m.B * m.H;
   const double As = s.capacities.barArea;
   valueLine(out, "Gross Area of Pile", gross, l.area);
@@ -587,14 +590,18 @@ std::string cell(std::string_view text) {
   return c + " ";
 }
 
+// The widest table, a cased shaft with a core: curvature, moment, stiffness,
+// neutral axis, two strains and the concrete, steel, casing and core stresses.
+constexpr int kMaxColumns = 10;
+
 struct ColumnSet {
-  std::array<Column, 9> columns{};
+  std::array<Column, kMaxColumns> columns{};
   int count = 0;
 };
 
 ColumnSet columnsOf(const SectionState& s) {
   ColumnSet set;
-  auto add = [&set](Column c) { set.columns[static_cast<std::size_t>(set.count++)] = c; };
+  auto add = [&set](Column c) { set.columns.at(static_cast<std::size_t>(set.count++)) = c; };
   add(Column::kCurvature);
   add(Column::kMoment);
   add(Column::kStiffness);
@@ -648,7 +655,10 @@ void writeCurveTable(RunContext& ctx, const SectionState& s, const MomentCurvatu
     format += ", ";
   }
   format += "3X, A)";
-  std::array<output::FormatValue, 10> values = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+  // The numbers of the row and its run messages.
+  static_assert(kMaxColumns == 10, "one value per column and the run messages");
+  std::array<output::FormatValue, kMaxColumns + 1> values = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0,
+                                                             0.0, 0.0, 0.0, 0.0, 0.0};
   for (int k = 1; k <= curve.points; ++k) {
     const CurvePoint& p = curve.point[static_cast<std::size_t>(k)];
     for (int i = 0; i < set.count; ++i) {

@@ -1,6 +1,7 @@
 #include "section/section_setup.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/messages.h"
@@ -145,6 +146,22 @@ void loadStrands(RunContext& ctx, SectionState& s, const PileSection& section) {
   }
 }
 
+// The input's concrete curve and tensile strength, in working units.
+void loadConcreteLaw(const ConcreteData& concrete, double stressScale, MaterialState& mat) {
+  if (mat.ConcreteModel != kConcreteModelStandard) return;
+  if (concrete.userStressStrainCurve) {
+    ConcreteCurve& curve = mat.userCurve;
+    curve.count = std::clamp(concrete.curvePoints, 0, kMaxConcreteCurvePoints);
+    for (int j = 1; j <= curve.count; ++j) {
+      const auto u = static_cast<std::size_t>(j);
+      curve.strain[u] = concrete.curveStrain[u];
+      curve.stress[u] = concrete.curveStress[u] * stressScale;
+    }
+  }
+  mat.tensileStrengthEntered = concrete.tensileStrengthEntered;
+  mat.enteredTensileStrength = std::abs(concrete.tensileStrength) * stressScale;
+}
+
 }  // namespace
 
 void loadSectionState(RunContext& ctx, int index, SectionState& s) {
@@ -222,6 +239,7 @@ void loadSectionState(RunContext& ctx, int index, SectionState& s) {
       stressScale;
   mat.ConcreteModel =
       m.kind == SectionKind::SteelPipePile ? kConcreteModelNone : kConcreteModelStandard;
+  loadConcreteLaw(section.concrete, stressScale, mat);
   mat.CoreConcreteModel = section.type == SectionType::CasedShaftWithCore && section.coreFilled
                               ? kConcreteModelStandard
                               : kConcreteModelNone;

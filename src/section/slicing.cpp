@@ -28,23 +28,27 @@ int sliceAtOrBelow(const SliceModel& model, double y) {
   return fn_FindSliceY(model, y);
 }
 
-// Adds the area of a round member to `target`, slice by slice. The member
-// spans the slices from `top` down to `top - nominalDiameter` (judged by its
-// nominal size); the share of each slice is that of a circle of
-// `segmentDiameter` whose top is at `top`, and the last slice takes what is
-// left of `area`, so the shares always add up to `area`.
-void spreadRoundMember(const SliceModel& model, SliceArray& target, double top,
+// Adds the area of a round member centred at `centreY` to `target`, slice by
+// slice. The member spans the slices from centreY + nominalDiameter/2 down
+// to centreY - nominalDiameter/2 (judged by its nominal size); the share of
+// each slice is that of a circle of `segmentDiameter` centred on the member,
+// and the last slice takes what is left of `area`, so the shares always add
+// up to `area`. Centring the circle keeps the centroid of the shares on the
+// member: a bar whose area is smaller than its nominal outline (a strand)
+// does not move toward the compression face.
+void spreadRoundMember(const SliceModel& model, SliceArray& target, double centreY,
                        double nominalDiameter, double segmentDiameter, double area) {
-  const int first = sliceAtOrBelow(model, top);
-  const int last = sliceAtOrBelow(model, top - nominalDiameter);
+  const int first = sliceAtOrBelow(model, centreY + nominalDiameter / 2.0);
+  const int last = sliceAtOrBelow(model, centreY - nominalDiameter / 2.0);
   if (first >= last) {
     target[static_cast<std::size_t>(last)] += area;
     return;
   }
+  const double circleTop = centreY + segmentDiameter / 2.0;
   SliceArray cumulative{};
   for (int i = first; i < last; ++i) {
     cumulative[static_cast<std::size_t>(i)] =
-        fn_SegmentArea(segmentDiameter, top - model.SliceY[static_cast<std::size_t>(i)]);
+        fn_SegmentArea(segmentDiameter, circleTop - model.SliceY[static_cast<std::size_t>(i)]);
   }
   cumulative[static_cast<std::size_t>(last)] = area;
   for (int i = last; i > first; --i) {
@@ -229,10 +233,9 @@ void Calculate_Rebar_Slice_Areas(SliceModel& model, engine::Channel* report) {
     const double area = model.barArea[u];
     const double equivalentDiameter = std::sqrt(4.0 * area / kPi);
     // The slices a bar spans are judged by its nominal diameter, its shares
-    // by the circle of its area.
-    const double YBarTop = model.barY[u] + model.barDiameter[u] / 2.0;
-    spreadRoundMember(model, model.RebarArea, YBarTop, model.barDiameter[u], equivalentDiameter,
-                      area);
+    // by the circle of its area centred on the bar.
+    spreadRoundMember(model, model.RebarArea, model.barY[u], model.barDiameter[u],
+                      equivalentDiameter, area);
   }
   subtract(model.ConcreteArea, model.RebarArea);
 }
@@ -241,12 +244,12 @@ void Calculate_Casing_Slice_Areas(SliceModel& model) {
   const double D = model.casingDiameter;
   const double t = model.casingThickness;
   model.CasingArea.fill(0.0);
-  spreadRoundMember(model, model.CasingArea, D / 2.0, D, D, circleArea(D));
+  spreadRoundMember(model, model.CasingArea, 0.0, D, D, circleArea(D));
   const double inner = D - 2.0 * t;
   // A wall of half the diameter or more leaves no inner circle: solid steel.
   if (t > 0.0 && inner > 0.0) {
     SliceArray hole{};
-    spreadRoundMember(model, hole, D / 2.0 - t, inner, inner, circleArea(inner));
+    spreadRoundMember(model, hole, 0.0, inner, inner, circleArea(inner));
     subtract(model.CasingArea, hole);
   }
   if (model.kind != SectionKind::SteelPipePile) subtract(model.ConcreteArea, model.CasingArea);
@@ -263,14 +266,15 @@ void Calculate_Core_Slice_Areas(SliceModel& model, int k, bool coreConcreteModel
 
   // The whole footprint leaves the section concrete.
   SliceArray footprint{};
-  spreadRoundMember(model, footprint, top, core.diameter, core.diameter, circleArea(core.diameter));
+  spreadRoundMember(model, footprint, core.y, core.diameter, core.diameter,
+                    circleArea(core.diameter));
   subtract(model.ConcreteArea, footprint);
 
   SliceArray ring = footprint;
   const double inner = core.diameter - 2.0 * core.wallThickness;
   if ((core.wallThickness > 0.0 || core.b_FillCoreWithConcrete) && inner > 0.0) {
     SliceArray inside{};
-    spreadRoundMember(model, inside, top - core.wallThickness, inner, inner, circleArea(inner));
+    spreadRoundMember(model, inside, core.y, inner, inner, circleArea(inner));
     subtract(ring, inside);
     if (coreConcreteModelled && core.b_FillCoreWithConcrete) {
       for (int i = 1; i <= kNumSlices; ++i) {

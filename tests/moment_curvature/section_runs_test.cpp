@@ -5,6 +5,7 @@
 // tables of its concrete shaft.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -219,6 +220,27 @@ TEST(SectionRuns, APileAnalysisTakesTheStiffnessOfTheTables) {
   EXPECT_GT(cracked, 5);
   EXPECT_NE(lines(run.plot)[2].find("Line 3 : Total number of axial thrusts"), std::string::npos);
   EXPECT_NE(run.report.find("Output Summary for Load Case No. 1:"), std::string::npos);
+}
+
+// A fixed-head pile of an elastic-plastic section (24 in, EI = 29e6 psi x
+// 2549.3 in4, Mp = 2000 kip-in) under 35 kips of shear, which would put
+// more than 3300 kip-in on an elastic head: the head reaches Mp and no node, the
+// head included, carries more (beyond the tolerance of the converged
+// deflections). With the stiffness of node 2 the head carried 2208 kip-in.
+TEST(SectionRuns, AFixedHeadStaysAtThePlasticMomentOfItsSection) {
+  std::ostringstream in;
+  in << kTitle << options(false) << "SECTIONS\n1\n1\n12\n50.0\n2\n29000000.0\n2000000.0\n"
+     << "2000000.0\n24.0\n24.0\n36.9\n36.9\n2549.3\n2549.3\n"
+     << kSoftClay << "LOADING\n1\n1 2 35000.0 0.0 0.0 1\n0\nEND\n";
+  const RunOutcome run = runInput(in.str());
+  ASSERT_LE(run.code, 0) << run.report;
+  const PileModel& pm = run.ctx->model.pileModel;
+  const double Mp = 2.0e6;
+  double largest = 0.0;
+  for (int k = 1; k <= pm.N; ++k) largest = std::max(largest, std::abs(pm.node[k].M));
+  EXPECT_NEAR(std::abs(pm.node[1].M), largest, 1e-9 * Mp);  // the head carries the largest
+  EXPECT_GT(largest, 0.99 * Mp);                            // and has reached Mp
+  EXPECT_LE(largest, 1.001 * Mp);
 }
 
 }  // namespace

@@ -158,18 +158,36 @@ TEST(UpdateBendingStiffness, BranchesOfTheUpdate) {
   }
 }
 
-// Node 3 takes the stiffness of node 2 even when its own curvature would
-// give another one.
-TEST(UpdateBendingStiffness, NodeThreeTakesTheStiffnessOfNodeTwo) {
-  // Curvature 1.2e-5 + 1e-7 x: 1.3e-5 at node 2 (x = 10 in), 1.4e-5 at
-  // node 3 and 1.5e-5 at node 4, all on the first segment of the table.
+// The head equations give nodes 1 to 3 one stiffness (the solver takes it
+// from node 2): it is the head node's, at the head's own curvature and
+// moment, whatever the curvatures of nodes 2 and 3 would give.
+TEST(UpdateBendingStiffness, TheHeadNodesShareTheStiffnessOfTheHead) {
+  // Curvature 1.2e-5 + 1e-7 x: 1.2e-5 at the head, 1.3e-5 at node 2
+  // (x = 10 in), 1.4e-5 at node 3 and 1.5e-5 at node 4, all on the first
+  // segment of the table. The head moment 2e10 x 1.2e-5 = 240 kip-in is
+  // above M1 = 100: M(1.2e-5) = 100 + 50 x 0.2 = 110 kip-in.
   auto ctx = pile(SectionType::RectangularConcrete, 2.0e10, 1.2e-5, 1.0e-7);
   AnalysisModel& m = ctx->model;
   Update_Bending_Stiffness(m, 1, 0.0);
   const auto& node = m.pileModel.node;
-  EXPECT_NEAR(node[2].EI / (115.0 / 1.3e-5 * 1000.0), 1.0, 1e-9);
-  EXPECT_EQ(node[3].EI, node[2].EI);  // not 120 / 1.4e-5
+  EXPECT_NEAR(node[2].EI / (110.0 / 1.2e-5 * 1000.0), 1.0, 1e-9);  // not 115 / 1.3e-5
+  EXPECT_EQ(node[3].EI, node[2].EI);                               // not 120 / 1.4e-5
   EXPECT_NEAR(node[4].EI / (125.0 / 1.5e-5 * 1000.0), 1.0, 1e-9);
+}
+
+// An elastic-plastic head at its plastic moment: the head curvature 2e-5
+// (the largest) gives Mp / phi = 200 kip-in / 2e-5 for nodes 1 to 3, so
+// that the head moment E_top phi_1 is Mp, not above it.
+TEST(UpdateBendingStiffness, AnElasticPlasticHeadStaysAtItsPlasticMoment) {
+  // Curvature 2e-5 - 1e-7 x: 2e-5 at the head, 1.9e-5 at node 2.
+  auto ctx = pile(SectionType::ElasticPlastic, 3.0e10, 2.0e-5, -1.0e-7);
+  AnalysisModel& m = ctx->model;
+  Update_Bending_Stiffness(m, 1, 0.0);
+  const auto& node = m.pileModel.node;
+  // Mp at the head is the section's top value, 200 kip-in (2e5 in-lb).
+  EXPECT_NEAR(node[2].EI / (2.0e5 / 2.0e-5), 1.0, 1e-9);
+  EXPECT_EQ(node[3].EI, node[2].EI);
+  EXPECT_NEAR(node[2].EI * nodeCurvature(m.pileModel, 1), 2.0e5, 1e-6);
 }
 
 TEST(UpdateBendingStiffness, ThrustIndexOfTheThrustList) {

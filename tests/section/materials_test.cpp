@@ -96,36 +96,137 @@ TEST(ConcreteStress, HognestadCurveInCompression) {
 
 TEST(ConcreteStress, TensionUntilTheModulusOfRuptureThenNone) {
   const ConcreteProperties c = simpleConcrete();
-  SectionFlags flags;
   // x = 0.025: -4 (0.05 - 0.000625) = -0.1975, above fr.
-  EXPECT_NEAR(concreteTensionStress(c, -0.00005, flags), -0.1975, 1e-12);
-  EXPECT_FALSE(flags.cracked);
-  // x = 0.1: -4 (0.2 - 0.01) = -0.76, beyond fr: cracks.
-  EXPECT_EQ(concreteTensionStress(c, -0.0002, flags), 0.0);
-  EXPECT_TRUE(flags.cracked);
-  // Once cracked, no tension at any strain.
-  EXPECT_EQ(concreteTensionStress(c, -0.00005, flags), 0.0);
-
-  SectionFlags noTension;
-  noTension.noTension = true;
-  EXPECT_EQ(concreteTensionStress(c, -0.00001, noTension), 0.0);
-  EXPECT_TRUE(noTension.cracked);
+  EXPECT_NEAR(concreteTensionStress(c, -0.00005, false), -0.1975, 1e-12);
+  // x = 0.1: -4 (0.2 - 0.01) = -0.76 is beyond fr: a trial state of the
+  // search holds fr; x = 1.5, past the peak of the parabola, the same.
+  EXPECT_EQ(concreteTensionStress(c, -0.0002, false), -0.4);
+  EXPECT_EQ(concreteTensionStress(c, -0.003, false), -0.4);
+  // Once the section has cracked, no tension at any strain.
+  EXPECT_EQ(concreteTensionStress(c, -0.00005, true), 0.0);
+  EXPECT_EQ(concreteTensionStress(c, -0.0002, true), 0.0);
 }
 
-TEST(ConcreteStress, TheExtremeFibreCheckCracksTheWholeSection) {
+TEST(ConcreteStress, TheExtremeFibreDecidesTheCrackingOfTheWholeSection) {
   MaterialState m;
   m.concrete = simpleConcrete();
   m.concrete.epsCr = -0.0001;
+  EXPECT_FALSE(concreteCracks(m.concrete, -0.00005));
+  EXPECT_FALSE(concreteCracks(m.concrete, -0.0001));  // at the strain at fracture
+  EXPECT_TRUE(concreteCracks(m.concrete, -0.0002));
   SliceArray strain{}, stress{};
   strain.fill(-0.00005);  // every slice in mild tension
-  SectionFlags flags;
-  concreteStresses(m, -0.00005, strain, stress, flags);
-  EXPECT_FALSE(flags.cracked);
+  concreteStresses(m, false, strain, stress);
+  EXPECT_NEAR(stress[1], -0.1975, 1e-12);
   EXPECT_NEAR(stress[100], -0.1975, 1e-12);
-  concreteStresses(m, -0.0002, strain, stress, flags);  // the extreme fibre beyond epsCr
-  EXPECT_TRUE(flags.cracked);
+  concreteStresses(m, true, strain, stress);  // cracked: the whole section loses its tension
   EXPECT_EQ(stress[1], 0.0);
   EXPECT_EQ(stress[100], 0.0);
+}
+
+// The slice strains of a prestressed section count from its prestressed
+// state: the concrete is at the slice strain plus the precompression.
+TEST(ConcreteStress, ThePrecompressionIsPartOfTheConcreteStrain) {
+  MaterialState m;
+  m.concrete = simpleConcrete();
+  m.precompression = 0.0005;
+  SliceArray strain{}, stress{};
+  strain[1] = 0.0005;    // 0.001 in all, x = 0.5: 4 (1 - 0.25) = 3.0
+  strain[2] = 0.0;       // 0.0005, x = 0.25: 4 (0.5 - 0.0625) = 1.75
+  strain[3] = -0.00055;  // -0.00005 in all: -0.1975
+  concreteStresses(m, false, strain, stress);
+  EXPECT_NEAR(stress[1], 3.0, 1e-12);
+  EXPECT_NEAR(stress[2], 1.75, 1e-12);
+  EXPECT_NEAR(stress[3], -0.1975, 1e-12);
+  coreConcreteStresses(m, false, strain, stress);  // no core concrete model: nothing
+  EXPECT_EQ(stress[1], 0.0);
+  m.CoreConcreteModel = kConcreteModelStandard;
+  coreConcreteStresses(m, false, strain, stress);
+  EXPECT_NEAR(stress[1], 3.0, 1e-12);
+}
+
+// A curve of 0, 3000, 4000 and 3000 psi at strains 0, 0.001, 0.002 and
+// 0.004 (held in ksi): linear between the points, crushed beyond the last.
+TEST(ConcreteStress, AnInputCurveIsTheLawInCompression) {
+  ConcreteCurve curve;
+  curve.count = 4;
+  const double strains[] = {0.0, 0.001, 0.002, 0.004};
+  const double stresses[] = {0.0, 3.0, 4.0, 3.0};
+  for (int j = 1; j <= 4; ++j) {
+    curve.strain[static_cast<std::size_t>(j)] = strains[j - 1];
+    curve.stress[static_cast<std::size_t>(j)] = stresses[j - 1];
+  }
+  const struct {
+    double eps, stress;
+  } cases[] = {
+      {0.0005, 1.5},         // halfway up the first segment
+      {0.001, 3.0},          // on a point
+      {0.0015, 3.5},         // 3 + 1 x 0.5
+      {0.003, 3.5},          // 4 - 1 x 0.5 on the descent
+      {0.004, 3.0},          // the last point
+      {0.0041, sp(0.001f)},  // beyond: crushed, as the built-in law beyond 0.0038
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.eps);
+    EXPECT_NEAR(userCurveCompressionStress(curve, c.eps), c.stress, 1e-12);
+  }
+  // A curve that starts beyond the origin rises linearly from it.
+  ConcreteCurve late;
+  late.count = 2;
+  late.strain[1] = 0.001;
+  late.stress[1] = 2.0;
+  late.strain[2] = 0.003;
+  late.stress[2] = 4.0;
+  EXPECT_NEAR(userCurveCompressionStress(late, 0.0005), 1.0, 1e-12);
+
+  // In the slice law the curve replaces the built-in one in compression
+  // only; tension keeps the parabola of f'c.
+  MaterialState m;
+  m.concrete = simpleConcrete();
+  m.userCurve = curve;
+  SliceArray strain{}, stress{};
+  strain[1] = 0.0015;
+  strain[2] = -0.00005;
+  concreteStresses(m, false, strain, stress);
+  EXPECT_NEAR(stress[1], 3.5, 1e-12);  // the built-in parabola would give 3.75
+  EXPECT_NEAR(stress[2], -0.1975, 1e-12);
+}
+
+// An entered tensile strength replaces fr; the tensile strain at fracture
+// moves to where the tension parabola of f'c = 4 ksi (eps0 = 0.0018863)
+// reaches it: 1 - (1 - x)^2 = 0.3 / 4, x = 1 - sqrt(0.925) = 0.0382307,
+// eps = -0.0000721136 (eps0 with the single-precision 1.7).
+TEST(ConcreteProperties, AnEnteredTensileStrengthReplacesTheModulusOfRupture) {
+  ConcreteProperties c = concreteModelProperties(4.0, kConcreteModelStandard, false, false);
+  applyTensileStrength(c, 0.3);
+  EXPECT_EQ(c.fr, -0.3);
+  EXPECT_NEAR(c.epsCr, -(1.0 - std::sqrt(0.925)) * sp(1.7f) * 4.0 / (57.0 * std::sqrt(4000.0)),
+              1e-17);
+  EXPECT_NEAR(c.epsCr, -0.0000721136, 1e-10);
+  // The state's properties take it from the input; a negative entry counts
+  // by its magnitude.
+  MaterialState m;
+  m.compressiveStrength = 4.0;
+  m.tensileStrengthEntered = true;
+  m.enteredTensileStrength = 0.3;
+  Compute_Concrete_Properties(m);
+  EXPECT_EQ(m.concrete.fr, -0.3);
+  EXPECT_EQ(m.concrete.epsCr, c.epsCr);
+  applyTensileStrength(c, -0.3);
+  EXPECT_EQ(c.fr, -0.3);
+  // No tensile strength: the concrete cracks at the first tension.
+  applyTensileStrength(c, 0.0);
+  EXPECT_EQ(c.epsCr, 0.0);
+  EXPECT_TRUE(concreteCracks(c, -1.0e-9));
+  // More than the peak of the parabola is never reached: f'c and eps0.
+  applyTensileStrength(c, 5.0);
+  EXPECT_EQ(c.fr, -4.0);
+  EXPECT_NEAR(c.epsCr, -c.eps0, 1e-18);
+  // In SI the same in kPa.
+  ConcreteProperties si =
+      concreteModelProperties(4.0 * kKpaPerKsi, kConcreteModelStandard, false, true);
+  applyTensileStrength(si, 0.3 * kKpaPerKsi);
+  EXPECT_NEAR(si.epsCr, -0.0000721136, 1e-10);
 }
 
 TEST(StrandStress, PciFormulasAndPrestressingBars) {
@@ -173,7 +274,7 @@ TEST(StrandStress, DeformedBarsYieldByTheirGrade) {
   }
 }
 
-TEST(SteelStress, BarsYieldAndRaiseTheFlagOnlyWhenTheSectionHasBars) {
+TEST(SteelStress, BarsAreElasticPerfectlyPlastic) {
   MaterialState m;
   m.SteelModel = kSteelModelRebar;
   m.Es = 29000.0;
@@ -182,21 +283,60 @@ TEST(SteelStress, BarsYieldAndRaiseTheFlagOnlyWhenTheSectionHasBars) {
   strain[1] = 0.001;  // 29 ksi
   strain[2] = 0.003;  // beyond yield
   strain[3] = -0.003;
-  SectionFlags flags;
-  longitudinalSteelStresses(m, true, strain, stress, flags);
+  longitudinalSteelStresses(m, strain, stress);
   EXPECT_NEAR(stress[1], 29.0, 1e-12);
   EXPECT_EQ(stress[2], 60.0);
   EXPECT_EQ(stress[3], -60.0);
-  EXPECT_TRUE(flags.yield);
-
-  SectionFlags noBars;
-  longitudinalSteelStresses(m, false, strain, stress, noBars);
-  EXPECT_FALSE(noBars.yield);
 
   m.prestrain = -0.002;  // a tensile prestrain moves every slice
-  longitudinalSteelStresses(m, true, strain, stress, flags);
+  longitudinalSteelStresses(m, strain, stress);
   EXPECT_NEAR(stress[1], -29.0, 1e-12);
   EXPECT_NEAR(stress[2], 29.0, 1e-12);
+}
+
+// A bar or strand yields where its law leaves the straight line: bars at
+// fy / Es, PCI strands at the end of the line of their curve, prestressing
+// bars at fy / 29000.
+TEST(SteelStress, YieldOfBarsAndStrandsAtTheEndOfTheirStraightLine) {
+  struct Case {
+    const char* name;
+    int model;
+    int grade;
+    double epsT;
+    bool yields;
+  };
+  const Case cases[] = {
+      {"bar below fy / Es = 0.0020690", kSteelModelRebar, 0, 0.00206, false},
+      {"bar beyond it", kSteelModelRebar, 0, 0.00207, true},
+      {"bar in compression beyond it", kSteelModelRebar, 0, -0.00207, true},
+      {"PCI 250 at 0.0076", kSteelModelPci250, 0, sp(0.0076f), false},
+      {"PCI 250 above 0.0076", kSteelModelPci250, 0, 0.00761, true},
+      {"PCI 250 at -0.0076", kSteelModelPci250, 0, -sp(0.0076f), true},
+      {"PCI 270 at 0.0086", kSteelModelPci270, 0, sp(0.0086f), false},
+      {"PCI 270 at -0.0086", kSteelModelPci270, 0, -sp(0.0086f), false},
+      {"PCI 270 above 0.0086", kSteelModelPci270, 0, 0.00861, true},
+      {"PCI 300 at 0.0088", kSteelModelPci300, 0, 0.0088, false},
+      {"PCI 300 at 0.009", kSteelModelPci300, 0, 0.009, true},
+      {"smooth 145 at 0.0049", kSteelModelSmooth145, 0, 0.0049, false},
+      {"smooth 145 at 0.0051", kSteelModelSmooth145, 0, 0.0051, true},
+      {"smooth 160 at 0.0055", kSteelModelSmooth160, 0, 0.0055, false},
+      {"smooth 160 at 0.0056", kSteelModelSmooth160, 0, 0.0056, true},
+      {"deformed bar of 157 ksi at 0.0054", kSteelModelDeformedBars, 1, 0.0054, false},
+      {"deformed bar of 157 ksi at 0.0055", kSteelModelDeformedBars, 1, 0.0055, true},
+      {"deformed bar of 150 ksi at 0.0052", kSteelModelDeformedBars, 2, 0.0052, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MaterialState m;
+    m.SteelModel = c.model;
+    m.Es = 29000.0;
+    m.fy = 60.0;
+    m.barGradeCode = c.grade;
+    EXPECT_EQ(longitudinalSteelYields(m, c.epsT), c.yields);
+  }
+  MaterialState none;
+  none.SteelModel = kSteelModelNone;
+  EXPECT_FALSE(longitudinalSteelYields(none, 1.0));
 }
 
 TEST(SteelStress, StrandsInSiAreTheKsiLawInKilopascals) {
@@ -205,10 +345,8 @@ TEST(SteelStress, StrandsInSiAreTheKsiLawInKilopascals) {
   m.SteelModel = kSteelModelPci270;
   SliceArray strain{}, stress{};
   strain[1] = 0.005;
-  SectionFlags flags;
-  longitudinalSteelStresses(m, true, strain, stress, flags);
+  longitudinalSteelStresses(m, strain, stress);
   EXPECT_NEAR(stress[1] / (142.5 * kKpaPerKsi), 1.0, 1e-6);
-  EXPECT_FALSE(flags.yield);  // strand laws never raise it
 }
 
 TEST(SteelStress, CasingEverywhereAndCoreSteelOnlyOverItsSlices) {
@@ -219,20 +357,18 @@ TEST(SteelStress, CasingEverywhereAndCoreSteelOnlyOverItsSlices) {
   m.coreYieldStress = 50.0;
   SliceArray strain{}, casing{}, core{};
   for (int i = 1; i <= kNumSlices; ++i) strain[i] = 0.0001 * (50 - i);
-  SectionFlags flags;
-  casingStresses(m, strain, casing, flags);
+  casingStresses(m, strain, casing);
   EXPECT_NEAR(casing[40], 29.0, 1e-9);
   EXPECT_EQ(casing[1], 36.0);  // 0.0049 x 29000 beyond yield
   EXPECT_EQ(casing[100], -36.0);
-  EXPECT_TRUE(flags.yield);
+  EXPECT_TRUE(elasticPlasticYields(m.casingModulus, m.casingYieldStress, strain[1]));
+  EXPECT_FALSE(elasticPlasticYields(m.casingModulus, m.casingYieldStress, strain[40]));
 
-  SectionFlags coreFlags;
-  coreSteelStresses(m, 45, 55, strain, core, coreFlags);
+  coreSteelStresses(m, 45, 55, strain, core);
   EXPECT_NEAR(core[45], 15.0, 1e-9);
   EXPECT_NEAR(core[55], -15.0, 1e-9);
   EXPECT_EQ(core[44], 0.0);
   EXPECT_EQ(core[56], 0.0);
-  EXPECT_FALSE(coreFlags.yield);
 }
 
 }  // namespace

@@ -388,13 +388,40 @@ TEST(BarSlices, ABarAcrossSlicesIsSharedAsTheSegmentsOfItsCircle) {
 }
 
 TEST(BarSlices, ABarWhoseAreaDiffersFromItsDiameterStillAddsUpToItsArea) {
-  // Nominal diameter 2.5 (spans slices 49 to 52 from y = 1.25), area of a
-  // circle of 2.0: the shares follow the smaller circle, the last slice takes
-  // the rest.
+  // Nominal diameter 2.5 (spans slices 49 to 52, y = 1.25 to -1.25), area of
+  // a circle of 2.0 centred on the bar: that circle lies in slices 50 and 51,
+  // half in each; the outer slices of the span get nothing.
   auto m = rectangleWithBars({{0.0, 2.5, circleArea(2.0)}});
-  EXPECT_NEAR(m->RebarArea[49], textbookSegment(2.0, 0.25), 1e-12);
-  EXPECT_NEAR(m->RebarArea[52], circleArea(2.0) - textbookSegment(2.0, 2.25), 1e-12);
+  EXPECT_NEAR(m->RebarArea[49], 0.0, 1e-15);
+  EXPECT_NEAR(m->RebarArea[50], circleArea(2.0) / 2.0, 1e-12);
+  EXPECT_NEAR(m->RebarArea[51], circleArea(2.0) / 2.0, 1e-12);
+  EXPECT_NEAR(m->RebarArea[52], 0.0, 1e-12);
   EXPECT_NEAR(sumOf(m->RebarArea), circleArea(2.0), 1e-12);
+}
+
+// A strand smaller than its nominal outline (0.5 in, 0.153 in2: equivalent
+// diameter De = 0.44137 in) at the centre of slice 17 of a 24 in square
+// (slices of 0.24 in, slice 17 from y = 7.92 to 8.16): its outline spans
+// slices 16 to 18, and the circle of its area centred on it puts the same
+// segment of height De/2 - 0.12 in slices 16 and 18. A circle anchored at
+// the top of the outline would lie 0.029 in higher.
+TEST(BarSlices, TheSharesOfABarAreCentredOnIt) {
+  auto m = std::make_unique<SliceModel>();
+  m->kind = SectionKind::SquarePile;
+  m->B = 24.0;
+  m->H = 24.0;
+  m->NumBars = 1;
+  m->barY[1] = 8.04;
+  m->barDiameter[1] = 0.5;
+  m->barArea[1] = 0.153;
+  slice(*m);
+  const double De = std::sqrt(4.0 * 0.153 / kPi);
+  const double outer = textbookSegment(De, De / 2.0 - 0.12);
+  EXPECT_NEAR(m->RebarArea[16], outer, 1e-12);
+  EXPECT_NEAR(m->RebarArea[18], outer, 1e-12);
+  EXPECT_NEAR(m->RebarArea[17], 0.153 - 2.0 * outer, 1e-12);
+  EXPECT_EQ(m->RebarArea[15], 0.0);
+  EXPECT_EQ(m->RebarArea[19], 0.0);
 }
 
 TEST(BarSlices, ABarReachingAboveTheTopFibreStaysInTheTopSlice) {
