@@ -608,5 +608,31 @@ TEST(LrfdRuns, PerformanceTableJudgesEverySectionByItsOwnCapacity) {
             std::string::npos);
 }
 
+// The section analysis builds its tables for the distinct factored thrusts;
+// one beyond the compressive capacity stops the run with runtime error 26,
+// naming the combination that carries it (not its place among the thrusts).
+TEST(LrfdRuns, FactoredThrustBeyondTheCapacityNamesItsCombination) {
+  std::string input = kPerformanceInput;
+  const std::string factors =
+      "1 1.0 0 0 0 0 0 0 0 0 0 0 0 0 0.5 0.9\nHalf phi\n2 1.0 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\n"
+      "Full phi\n";
+  // Combination 1 carries 100 times the dead load: 50000 kN, the larger of
+  // the two thrusts.
+  input.replace(input.find(factors), factors.size(),
+                "1 100.0 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nOverload\n"
+                "2 1.0 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nDead load\n");
+  const input::testing::RunOutcome run = input::testing::runInput(input);
+  EXPECT_EQ(run.code, 226);
+  EXPECT_NE(run.report.find("**** Runtime Error No. 26 ****\n\nPROBLEM:  The axial thrust load for "
+                            "LRFD load case no. 1 exceeds the axial structural capacity in "
+                            "compression.\n          Factored axial thrust load     =       "
+                            "50000.000 kN"),
+            std::string::npos)
+      << run.report.substr(run.report.size() - 1500);
+  // The echo listed both thrusts in order.
+  EXPECT_NE(run.report.find("Number of Unique Axial Thrust Values = 2\n"), std::string::npos);
+  EXPECT_NE(run.report.find("   1         500.000\n   2       50000.000\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quarn::results::testing
