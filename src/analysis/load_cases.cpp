@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/analysis_errors.h"
+#include "analysis/lrfd.h"
 #include "analysis/pile_model.h"
 #include "analysis/solver.h"
 #include "analysis/stiffness_update.h"
@@ -55,11 +56,23 @@ void setUpCase(RunContext& ctx, int L, double pileLength) {
   AnalysisModel& model = ctx.model;
   model.pile.length = pileLength;
   setupPileModel(ctx);
+  const bool lrfd = model.options.useLrfd;
+  if (lrfd) {
+    Compute_Lrfd_Distributed_Loads(model);
+    writeLrfdDistributedLoads(ctx);
+  }
   write(ctx.messages, "(\"Computing lateral response of pile for load number \" I0)", {L});
   model.state.warningOccurrences.fill(0);
+  // Combination L loads the pile with its factored distributed load and is
+  // solved as a load case of type 1 with its factored head loads.
+  if (lrfd) {
+    PileModel& pm = model.pileModel;
+    for (int k = 1; k <= pm.N; ++k) pm.node[k].w = fn_Lrfd_Node_Load(model, k, L);
+  }
   setInitialSprings(model);
   vuggyLimestonePass(ctx);
-  startLoadCase(model.pileModel, headConditionFor(model.loads.headLoads[L]));
+  startLoadCase(model.pileModel,
+                lrfd ? lrfdHeadCondition(model, L) : headConditionFor(model.loads.headLoads[L]));
   // The first solution already uses the tables' initial stiffness.
   if (model.options.ICOM >= kAnalysisFull) updateBendingStiffnessForCase(model);
 }
@@ -259,7 +272,7 @@ void finishCase(RunContext& ctx, int L, const IterationOutcome& outcome, bool pr
   computeCaseResponse(model, L, outcome, response);
   model.results.cases[static_cast<std::size_t>(L)] = caseResultOf(response);
   writeCaseResults(ctx, response);
-  output::writePlotLine11WithoutStudy(ctx.plot, L, false);
+  output::writePlotLine11WithoutStudy(ctx.plot, L, model.options.useLrfd);
 }
 
 }  // namespace
@@ -267,7 +280,6 @@ void finishCase(RunContext& ctx, int L, const IterationOutcome& outcome, bool pr
 void checkAnalysisSupported(RunContext& ctx) {
   const AnalysisModel& model = ctx.model;
   const Options& options = model.options;
-  if (options.useLrfd) engine::stopOnUnsupported(ctx, "The LRFD analysis of load combinations");
   if (options.computeKmatrix) engine::stopOnUnsupported(ctx, "The pile-head stiffness matrix");
   for (int j = 1; j <= model.pile.numberOfSections; ++j) {
     const SectionType type = model.pile.sections[j].type;
@@ -286,7 +298,9 @@ void checkAnalysisSupported(RunContext& ctx) {
           ctx, "The p-y criterion \"" + key + "\" of soil layer " + std::to_string(j));
     }
   }
-  for (int L = 1; L <= model.loads.numberOfLoadCases; ++L) {
+  // An LRFD analysis analyses its combinations, never the load cases.
+  const int loadCases = options.useLrfd ? 0 : model.loads.numberOfLoadCases;
+  for (int L = 1; L <= loadCases; ++L) {
     if (model.loads.headLoads[L].computeLengthStudy) {
       engine::stopOnUnsupported(
           ctx,
@@ -295,9 +309,14 @@ void checkAnalysisSupported(RunContext& ctx) {
   }
 }
 
+int numberOfAnalysedCases(const AnalysisModel& model) {
+  return model.options.useLrfd ? model.loads.numberOfLrfdCombinations
+                               : model.loads.numberOfLoadCases;
+}
+
 void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults) {
   AnalysisModel& model = ctx.model;
-  const int cases = model.loads.numberOfLoadCases;
+  const int cases = numberOfAnalysedCases(model);
   if (cases <= 0) return;
   QUARN_ASSERT(cases <= kMaxLoadCases, "more than 100 load cases");
   const double pileLength = model.pile.length;
@@ -315,7 +334,7 @@ void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults) {
     const IterationOutcome outcome = iterateCase(ctx, L);
     if (!outcome.converged) {
       reportNonConvergence(ctx);
-      if (model.loads.headLoads[L].loadType != HeadLoadType::kDeflectionMoment) engine::unwind();
+      if (model.pileModel.head.loadType != HeadLoadType::kDeflectionMoment) engine::unwind();
     }
     finishCase(ctx, L, outcome, printPyCurves, response, writeCaseResults);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});

@@ -12,7 +12,11 @@ namespace quarn::analysis {
 // plot records of its nodes). The run sequence supplies it.
 using CaseResultsWriter = void (*)(engine::RunContext& ctx, const CaseResponse& response);
 
-// Analyses every pile-head load case in order. After each finished case its
+// The number of cases the loop analyses: the LRFD load combinations in an
+// LRFD analysis, otherwise the pile-head load cases.
+int numberOfAnalysedCases(const AnalysisModel& model);
+
+// Analyses every pile-head load case (or LRFD combination) in order. After each finished case its
 // response is kept for the summary (model.results) and handed to
 // writeCaseResults.
 void Analyze_Load_Cases(engine::RunContext& ctx, CaseResultsWriter writeCaseResults);

@@ -10,6 +10,7 @@ void initializeModel(AnalysisModel& model, std::string_view version) {
   model.layering = LayeredSoilState{};
   model.options = Options{};
   model.results = CaseResults{};
+  model.lrfd = LrfdResults{};
 }
 
 void setUnitLabels(AnalysisModel& model) {

@@ -8,6 +8,7 @@
 
 #include "engine/limits.h"
 #include "engine/model_input.h"
+#include "engine/model_lrfd.h"
 #include "engine/model_nodes.h"
 #include "engine/model_options.h"
 #include "engine/model_results.h"
@@ -100,6 +101,9 @@ struct AnalysisModel {
 
   // Moment-curvature tables of the pile sections (section analysis).
   MomentCurvatureTables momentCurvature;
+
+  // Factored loads of the LRFD combinations (LRFD analysis only).
+  LrfdResults lrfd;
 };
 
 // Sets the initial state of a run: error and warning state cleared, constants

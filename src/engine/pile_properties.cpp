@@ -40,7 +40,7 @@ PileProperties Compute_Pile_Properties(const Pile& pile, double x) {
           lerp(upper.inertia * upper.modulus, lower.inertia * lower.modulus)};
 }
 
-double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double L) {
+double fn_DistributedLoadIntegral(const LoadProfile& profile, double x, double h, double L) {
   const int m = profile.points;
   if (m <= 0) return 0.0;
   if (m >= static_cast<int>(profile.depth.size()) || m >= static_cast<int>(profile.load.size())) {
@@ -73,6 +73,11 @@ double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double
     integral += 0.5 * (wLo + wHi) * (hi - lo);
   }
 
+  return integral;
+}
+
+double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double L) {
+  const double integral = fn_DistributedLoadIntegral(profile, x, h, L);
   // Head and tip nodes carry half an increment.
   const bool endNode = x <= 0.0 || x >= L;
   return integral / (endNode ? h / 2.0 : h);

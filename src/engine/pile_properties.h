@@ -43,6 +43,10 @@ struct LoadProfile {
 // the tip). No load acts outside the depth range of the profile.
 double fn_DistributedLoad(const LoadProfile& profile, double x, double h, double L);
 
+// The integral itself: the load over the node's tributary window within the
+// pile and the profile (force), before the division by the window length.
+double fn_DistributedLoadIntegral(const LoadProfile& profile, double x, double h, double L);
+
 // The same for the distributed load of the LOADING input on the current grid.
 double fn_DistributedLoad(const AnalysisModel& model, double x);
 

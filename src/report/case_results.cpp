@@ -28,6 +28,16 @@ void writeHeading(engine::Channel& out, int L) {
                 {L});
 }
 
+// An LRFD combination is named by its number and its name (as a 256-column
+// field) in place of the head conditions.
+void writeLrfdHeading(engine::Channel& out, int L, const std::string& name) {
+  output::write(out,
+                "(/ / 80(\"-\") / 17X \"Computed Values of Pile Loading and Deflection\" / "
+                "17X \"for Lateral Loading for LRFD Load Case Number \" I0 / 80(\"-\") /)",
+                {L});
+  output::write(out, "(/ \"Load Case No. \" I0 \":  \" A256 2/)", {L, name});
+}
+
 // The pile-head conditions of the case as entered, in the words of its load type.
 void writeHeadConditions(engine::Channel& out, const PileHeadLoad& load, bool si) {
   const HeadLoadTypeText* text = headLoadTypeText(load.loadType);
@@ -177,12 +187,26 @@ void Write_Case_Results(engine::RunContext& ctx, const CaseResponse& r) {
   const bool si = options.IUNITS == kUnitsSi;
   const int L = r.loadCase;
   QUARN_ASSERT(L >= 1 && L <= kMaxLoadCases, "load case number outside 1 to 100");
-  const PileHeadLoad& load = model.loads.headLoads[static_cast<std::size_t>(L)];
+  const bool lrfd = options.useLrfd;
 
-  if (full) writeHeading(out, L);
-  if (L == 1) output::writePlotLine9(ctx.plot, model.loads.numberOfLoadCases, r.N, options.IUNITS);
-  if (full && isLinearUnits(options.IUNITS)) writeHeadConditions(out, load, si);
-  if (full) writeSlopeNote(out, load);
+  if (full) {
+    if (lrfd) {
+      writeLrfdHeading(out, L, model.loads.lrfdCombinations[static_cast<std::size_t>(L)].name);
+    } else {
+      writeHeading(out, L);
+    }
+  }
+  // The count of Line 9 is that of the cases the file holds: the
+  // combinations of an LRFD analysis.
+  if (L == 1) {
+    const int cases = lrfd ? model.loads.numberOfLrfdCombinations : model.loads.numberOfLoadCases;
+    output::writePlotLine9(ctx.plot, cases, r.N, options.IUNITS);
+  }
+  if (!lrfd) {
+    const PileHeadLoad& load = model.loads.headLoads[static_cast<std::size_t>(L)];
+    if (full && isLinearUnits(options.IUNITS)) writeHeadConditions(out, load, si);
+    if (full) writeSlopeNote(out, load);
+  }
 
   const bool table = full && options.ICOM >= kAnalysisFull;
   if (table && isLinearUnits(options.IUNITS)) writeTableHeader(out, si);

@@ -1,8 +1,12 @@
 #include "report/summary.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "analysis/stiffness_update.h"
 #include "engine/messages.h"
 #include "output/format.h"
 #include "output/plot_records.h"
@@ -197,15 +201,108 @@ int writeLrfdPerformanceTable(engine::RunContext& ctx, std::span<const LrfdPerfo
   return failures;
 }
 
+namespace {
+
+// One plot record (Line 13) per case.
+void writePlotLines13(engine::RunContext& ctx, int cases) {
+  const AnalysisModel& model = ctx.model;
+  const int units = model.options.IUNITS;
+  for (int L = 1; L <= cases; ++L) {
+    const CaseResult& result = model.results.cases[static_cast<std::size_t>(L)];
+    output::writePlotLine13(ctx.plot, printedValue(result.headShear),
+                            printedValue(result.headDeflection), result.maxMoment, result.maxShear,
+                            result.headSlope, units);
+  }
+}
+
+double lrfdNominalMoment(const AnalysisModel& model, int section, int combination) {
+  const SectionCurves& curves = model.momentCurvature.section[static_cast<std::size_t>(section)];
+  const LrfdCombinationLoads& loads = model.lrfd.combination[static_cast<std::size_t>(combination)];
+  int t = loads.ThrustIndex;
+  const PileSection& input = model.pile.sections[static_cast<std::size_t>(section)];
+  if (input.type == SectionType::UserEi) {
+    // A section with user-defined bending stiffness has tables for the
+    // thrusts of its own input: the combination's thrust picks among them
+    // as it does for the stiffness of the section.
+    std::array<double, kMaxUserEiThrusts> thrusts{};
+    const int n = std::min(curves.thrusts, kMaxUserEiThrusts);
+    for (int e = 1; e <= n; ++e) {
+      thrusts[static_cast<std::size_t>(e - 1)] =
+          curves.table[static_cast<std::size_t>(e)].axialThrust;
+    }
+    t = analysis::thrustIndex(std::span<const double>(thrusts.data(), static_cast<std::size_t>(n)),
+                              analysis::tableThrust(model, loads.FactoredAxial));
+  }
+  QUARN_ASSERT(
+      t >= 1 && t <= curves.thrusts && static_cast<std::size_t>(t) < curves.table.size(),
+      "no moment-curvature table " + std::to_string(t) + " of section " + std::to_string(section));
+  return curves.table[static_cast<std::size_t>(t)].nominalMoment;
+}
+
+// Plastic moment of an elastic-plastic section where it carried its largest
+// moment. A section in which no node lies (or whose moments are all zero)
+// has no such node: its plastic moment at its top stands for it.
+double lrfdPlasticMoment(const AnalysisModel& model, int section, const SectionMaxima& maxima) {
+  const PileSection& input = model.pile.sections[static_cast<std::size_t>(section)];
+  const PileModel& pm = model.pileModel;
+  const int k = maxima.momentNode;
+  const double x = (k >= 1 && k <= pm.N) ? pm.node[static_cast<std::size_t>(k)].x : input.topDepth;
+  return analysis::plasticMomentAt(input, x);
+}
+
+void writeLrfdSummary(engine::RunContext& ctx) {
+  const AnalysisModel& model = ctx.model;
+  Channel& out = ctx.report;
+  const int units = model.options.IUNITS;
+  const int cases = model.loads.numberOfLrfdCombinations;
+  QUARN_ASSERT(model.lrfd.computed, "LRFD summary without the factored loads");
+  writeSummaryHeading(out, units, true);
+  for (int L = 1; L <= cases; ++L) {
+    const LrfdCombinationLoads& f = model.lrfd.combination[static_cast<std::size_t>(L)];
+    writeSummaryRow(out, L, HeadLoadType::kShearMoment, f.FactoredShear, f.FactoredMoment,
+                    f.FactoredAxial, model.results.cases[static_cast<std::size_t>(L)]);
+  }
+  writePlotLines13(ctx, cases);
+
+  const int sections = std::clamp(model.pile.numberOfSections, 0, kMaxSections);
+  std::vector<LrfdPerformanceRow> rows;
+  rows.reserve(static_cast<std::size_t>(cases * sections));
+  for (int j = 1; j <= cases; ++j) {
+    const LrfdCombination& combination = model.loads.lrfdCombinations[static_cast<std::size_t>(j)];
+    const CaseResult& result = model.results.cases[static_cast<std::size_t>(j)];
+    for (int i = 1; i <= sections; ++i) {
+      const SectionType type = model.pile.sections[static_cast<std::size_t>(i)].type;
+      const SectionMaxima& maxima = result.sectionMaxima[static_cast<std::size_t>(i)];
+      const double Mp =
+          type == SectionType::ElasticPlastic ? lrfdPlasticMoment(model, i, maxima) : 0.0;
+      const double Mn = type == SectionType::Elastic || type == SectionType::ElasticPlastic
+                            ? 0.0
+                            : lrfdNominalMoment(model, i, j);
+      LrfdPerformanceRow row;
+      row.combination = j;
+      row.section = i;
+      row.flexureResistanceFactor = combination.flexureResistanceFactor;
+      row.capacity =
+          factoredMomentCapacity(type, combination.flexureResistanceFactor, Mp, Mn, units);
+      row.maxMoment = maxima.moment;
+      row.maxShear = maxima.shear;
+      row.headDeflection = printedValue(result.headDeflection);
+      row.headRotation = result.headSlope;
+      row.name = combination.name;
+      rows.push_back(row);
+    }
+  }
+  writeLrfdPerformanceTable(ctx, rows);
+}
+
+}  // namespace
+
 void Write_Pile_Summary(engine::RunContext& ctx) {
   const AnalysisModel& model = ctx.model;
   const Options& options = model.options;
   if (options.useLrfd) {
-    // The rows of an LRFD summary show the factored pile-head loads of each
-    // combination and its performance table needs the nominal moment
-    // capacities; both come from the LRFD analysis, which stops every run
-    // before its first combination until it is part of the engine.
-    engine::failInvariant("summary of LRFD load combinations without their factored loads");
+    writeLrfdSummary(ctx);
+    return;
   }
   Channel& out = ctx.report;
   const int units = options.IUNITS;
@@ -216,12 +313,7 @@ void Write_Pile_Summary(engine::RunContext& ctx) {
     writeSummaryRow(out, L, load.loadType, load.condition1, load.condition2, load.axialThrust,
                     model.results.cases[static_cast<std::size_t>(L)]);
   }
-  for (int L = 1; L <= cases; ++L) {
-    const CaseResult& result = model.results.cases[static_cast<std::size_t>(L)];
-    output::writePlotLine13(ctx.plot, printedValue(result.headShear),
-                            printedValue(result.headDeflection), result.maxMoment, result.maxShear,
-                            result.headSlope, units);
-  }
+  writePlotLines13(ctx, cases);
 }
 
 }  // namespace quarn::report

@@ -4,16 +4,18 @@
 #include <functional>
 #include <new>
 
-#include "run/header.h"
-#include "engine/messages.h"
-#include "run/finish_run.h"
-#include "run/run_files.h"
 #include "analysis/load_cases.h"
+#include "analysis/lrfd.h"
 #include "analysis/pile_model.h"
+#include "engine/messages.h"
+#include "input/echo.h"
 #include "input/keyword_reader.h"
 #include "output/plot_records.h"
 #include "report/case_results.h"
 #include "report/summary.h"
+#include "run/finish_run.h"
+#include "run/header.h"
+#include "run/run_files.h"
 #include "section/section_driver.h"
 
 namespace quarn::run {
@@ -65,6 +67,10 @@ void analyse(RunContext& ctx) {
   writeDateAndTime(ctx);
   output::writePlotLine1(ctx.plot, model.options.ICOM, model.options.IUNITS, model.options.KYL,
                          model.options.computeKmatrix);
+  // The factored loads of the LRFD combinations are computed before the
+  // echo, which prints them in place of the pile-head load table.
+  if (model.options.useLrfd) analysis::Compute_Lrfd_Loads(model);
+  input::Echo_Input(ctx);
   convertUsCustomary(model);
   if (model.options.ICOM == kAnalysisEiOnly) {
     analyseSectionsOnly(ctx);

@@ -65,7 +65,13 @@ struct ThrustSelection {
 // blocks; the position in the thrust list when none matches.
 int caseOfThrust(const AnalysisModel& model, double P, int position) {
   const Loads& loads = model.loads;
-  if (model.options.useLrfd) return position;
+  if (model.options.useLrfd) {
+    // The first combination whose factored thrust is this one.
+    for (int L = 1; L <= loads.numberOfLrfdCombinations && L <= kMaxLrfdCombinations; ++L) {
+      if (model.lrfd.combination[static_cast<std::size_t>(L)].ThrustIndex == position) return L;
+    }
+    return position;
+  }
   const double scale = model.options.IUNITS == kUnitsUsCustomary ? 1.0 / kPoundsPerKip : 1.0;
   if (loads.thrustSource == kThrustsFromAxialThrustLoads) {
     for (int i = 1; i <= loads.numberOfThrustLoads && i <= kMaxAxialThrusts; ++i) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/analysis_errors.h"
+#include "input/echo_errors.h"
 #include "input/reader_errors.h"
 
 namespace quarn::engine {
@@ -25,7 +26,8 @@ struct Table {
 std::vector<Table> allTables() {
   return {{"run frame", runMessageBlocks()},
           {"pile response analysis", analysis::analysisMessageBlocks()},
-          {"section readers", input::readerErrorMessages()}};
+          {"section readers", input::readerErrorMessages()},
+          {"input echo", input::echoErrorMessages()}};
 }
 
 std::string twoDigits(int n) {

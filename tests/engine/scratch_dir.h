@@ -11,12 +11,16 @@
 
 namespace quarn::testing {
 
-// The smallest input a run accepts: the options and no pile, soil or loads.
+// The smallest input a run accepts: the options, a pile of one elastic
+// section and a soil profile reaching its tip (the input echo stops a run
+// without them), and no loads.
 inline const std::string kMinimalInput =
     "QUARNX6\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
     "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     0\n"
     "MaxIter 100\nMaxDefl 10.0\nTolerance 1.0E-5\nIncrements 100\nPrintSummaryOnly NO\n"
-    "PrintIncrement 1\nPrintPYCurves NO\nComputeInteraction NO\nEND\n";
+    "PrintIncrement 1\nPrintPYCurves NO\nComputeInteraction NO\n"
+    "SECTIONS\n1\n1\n11\n30.0\n2\n29000000.0\n12.0\n12.0\n113.1\n113.1\n1017.9\n1017.9\n"
+    "SOIL LAYERS\n1\n13 0.0 30.0\n50.0 100.0\n50.0 100.0\nEND\n";
 
 class ScratchDir {
  public:

@@ -1,6 +1,6 @@
 // The built quarn runner on small inputs: a file with only TITLE, OPTIONS
-// and END gets through the reading stage; every kind of malformed line ends
-// the run with its numbered input error and exit status 1, never a crash.
+// and END gets through the reading stage (the echo then misses the pile); every kind of malformed
+// line ends the run with its numbered input error and exit status 1, never a crash.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -50,9 +50,12 @@ TEST(Runner, ReadsAFileWithTitleOptionsAndEnd) {
                               "options\nInput of data completed\n"),
             std::string::npos)
       << run.messages;
-  EXPECT_EQ(run.report.find("Quarn ended prematurely"), std::string::npos) << run.report;
-  // Later stages may still find the pile incomplete, but never by crashing.
-  EXPECT_TRUE(run.status == 0 || run.status == 1);
+  // No reader stops it; the input echo then finds no pile (input error 17).
+  EXPECT_EQ(run.report.find("Quarn ended prematurely"),
+            run.report.find("Quarn ended prematurely due to input error number INP00017"))
+      << run.report;
+  EXPECT_NE(run.report.find("Problem Title"), std::string::npos);
+  EXPECT_EQ(run.status, 1);
 }
 
 TEST(Runner, EndsEveryMalformedInputWithItsInputError) {

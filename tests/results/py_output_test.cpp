@@ -2,6 +2,8 @@
 // heading, the curves of the layer at each depth with their plot records,
 // results of the analysis untouched, and a depth above the ground surface
 // reported as the non-fatal input error 23.
+#include "soil/py_output.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -122,16 +124,59 @@ TEST(PyOutput, CurvesAtSortedDistinctDepths) {
   EXPECT_EQ(resultRecords(run.plot), resultRecords(plain.plot));
 }
 
-struct AboveGroundCase {
-  const char* name;
-  std::vector<double> depthsFeet;
-  int code;
-  std::vector<std::string> reportLines;  // after the heading
-  std::vector<std::string> plotRecords;  // after Line 6
-};
-
 // The ground surface at 5 ft below the pile head (soil from 5 ft down).
-TEST(PyOutput, DepthAboveTheGroundSurface) {
+PileRun groundBelowHead(std::vector<double> depthsFeet) {
+  PileRun pile = exampleRun();
+  pile.layers = {ClayLayer{5.0, 20.0, 50.0, 50.0, 400.0, 600.0, 0.02},
+                 ClayLayer{20.0, 70.0, 55.0, 55.0, 800.0, 1200.0, 0.01}};
+  pile.pyDepthsFeet = std::move(depthsFeet);
+  return pile;
+}
+
+TEST(PyOutput, DepthAtTheGroundSurface) {
+  const auto run = runPile(groundBelowHead({5.0}));
+  EXPECT_EQ(run.code, 0);
+  const std::vector<std::string> reportLines = {
+      "", "", "p-y Curve Computed Using the Soft Clay Criteria for Static Loading Conditions"};
+  const std::size_t heading = run.report.find(kHeading);
+  ASSERT_NE(heading, std::string::npos);
+  EXPECT_EQ(run.report.substr(heading + kHeading.size(), joined(reportLines).size()),
+            joined(reportLines));
+  const std::vector<std::string> plot = plotWithoutSectionRecords(run.plot);
+  EXPECT_EQ(plot[2], plotLine6("    1"));
+  EXPECT_EQ(plot[3], "  6.0000000E+01   17" + std::string(60, ' ') +
+                         "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. 1");
+  EXPECT_NE(run.report.find("Output Summary for Load Case No. 2:"), std::string::npos);
+  EXPECT_EQ(linesWith(run.plot, "Line 13:").size(), 2u);
+}
+
+// A depth above the ground surface is refused by the input echo (input
+// error 29) before any case is analysed.
+TEST(PyOutput, DepthAboveTheGroundSurfaceStopsTheRunInTheEcho) {
+  const auto run = runPile(groundBelowHead({10.0, 2.0}));
+  EXPECT_EQ(run.code, 129);
+  EXPECT_NE(run.report.find("**** Input Data Error No. 29 ****"), std::string::npos);
+  EXPECT_EQ(run.report.find(kHeading), std::string::npos);
+  EXPECT_EQ(linesWith(run.plot, "Line 6 :").size(), 0u);
+  EXPECT_EQ(run.messages.find("Computing lateral response"), std::string::npos);
+}
+
+// The curves printed after the first case: a depth above the ground surface
+// (one the echo lets through only if the profile changed after it) writes
+// the block of the non-fatal input error 23, records the error without the
+// line of the error routine, plots the depth with no points and prints no
+// curve.
+TEST(PyOutput, DepthAboveTheGroundSurfaceIsTheNonFatalInputError23) {
+  auto run = runPile(groundBelowHead({10.0, 5.0}));
+  ASSERT_EQ(run.code, 0);
+  engine::RunContext& ctx = *run.ctx;
+  ctx.report.captureInMemory();
+  ctx.plot.captureInMemory();
+  ctx.messages.captureInMemory();
+  ctx.model.state.errorCode = 0;
+  ctx.model.tables.pyOutput.depth[2] = 24.0;  // 2 ft, in the inches of the analysis
+  printPyCurvesAtDepths(ctx);
+
   const std::vector<std::string> error23 = {
       "**** Input Data Error No. 23 (NON-FATAL) ****",
       "",
@@ -141,47 +186,14 @@ TEST(PyOutput, DepthAboveTheGroundSurface) {
       "",
       "The ground surface is    60.000 in  below the top of the pile.",
       ""};
-  const std::string rejected =
-      "  2.4000000E+01    0" + std::string(60, ' ') + "Line 7:  p-y curve depth, no. p-y points";
-  const AboveGroundCase cases[] = {
-      {"first depth above the ground surface", {10.0, 2.0}, 123, error23, {rejected}},
-      {"depth at the ground surface",
-       {5.0},
-       0,
-       {"", "", "p-y Curve Computed Using the Soft Clay Criteria for Static Loading Conditions"},
-       {"  6.0000000E+01   17" + std::string(60, ' ') +
-        "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. 1"}},
-  };
-  for (const AboveGroundCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    PileRun pile = exampleRun();
-    pile.layers = {ClayLayer{5.0, 20.0, 50.0, 50.0, 400.0, 600.0, 0.02},
-                   ClayLayer{20.0, 70.0, 55.0, 55.0, 800.0, 1200.0, 0.01}};
-    pile.pyDepthsFeet = c.depthsFeet;
-    const auto run = runPile(pile);
-    EXPECT_EQ(run.code, c.code);
-
-    const std::size_t heading = run.report.find(kHeading);
-    ASSERT_NE(heading, std::string::npos);
-    EXPECT_EQ(run.report.substr(heading + kHeading.size(), joined(c.reportLines).size()),
-              joined(c.reportLines));
-    const std::vector<std::string> plot = plotWithoutSectionRecords(run.plot);
-    EXPECT_EQ(plot[2], plotLine6("    " + std::to_string(c.depthsFeet.size())));
-    EXPECT_EQ(plot[3], c.plotRecords[0]);
-
-    // Both cases and the summary are reported whatever became of the curves.
-    EXPECT_NE(run.report.find("Output Summary for Load Case No. 2:"), std::string::npos);
-    EXPECT_EQ(linesWith(run.plot, "Line 13:").size(), 2u);
-    if (c.code == 0) continue;
-    // The block goes to the run messages too; the error is recorded without
-    // the line of the error routine, and the run ends on it.
-    EXPECT_NE(run.messages.find(joined(error23)), std::string::npos);
-    EXPECT_EQ(linesWith(run.plot, "Line 8(").size(), 0u);
-    EXPECT_EQ(run.report.find("p-y Curve Computed"), std::string::npos);
-    EXPECT_EQ(run.report.find("ended prematurely"), std::string::npos);
-    const std::string closing = "\nThe analysis ended due to input error No. 23.\n\n";
-    EXPECT_EQ(run.report.substr(run.report.size() - closing.size()), closing);
-  }
+  EXPECT_EQ(ctx.model.state.errorCode, kPyDepthAboveGroundSurface);
+  EXPECT_EQ(ctx.report.text(), kHeading + joined(error23));
+  EXPECT_EQ(ctx.messages.text(),
+            "Computing p-y curves for output at user-specified depths.\n" + joined(error23));
+  EXPECT_EQ(ctx.plot.text(), plotLine6("    2") + "\n" + "  2.4000000E+01    0" +
+                                 std::string(60, ' ') +
+                                 "Line 7:  p-y curve depth, no. p-y points\n");
+  EXPECT_TRUE(onlyNonFatalError(ctx.model));
 }
 
 }  // namespace
