@@ -266,6 +266,17 @@ constexpr std::array<std::string_view, 6> kWeakRockStrongSi = {
     "consider the criteria for strong rock or massive rock for a layer this strong.",
     ""};
 
+// General units with a zero head value in load case 1: the pile-head
+// stiffness terms have no load levels.
+constexpr std::array<std::string_view, 7> kStiffnessNotComputed = {
+    "**** Warning - Pile-head Stiffness Matrix Not Computed ****",
+    "",
+    "The pile-head stiffness matrix was requested, but load case 1 has a zero shear",
+    "force or a zero moment, and in general units no default load level replaces a",
+    "zero value. Enter a nonzero shear force and a nonzero moment for load case 1 to",
+    "obtain K22, K23, K32 and K33.",
+    ""};
+
 constexpr auto kWarningTexts = std::to_array<WarningText>({
     {305, kTooManyCurvePoints},
     {307, kUserEiMoments},
@@ -294,6 +305,7 @@ constexpr auto kWarningTexts = std::to_array<WarningText>({
     {3072, kWeakRockStrongUs},
     {3073, kWeakRockWeakSi},
     {3074, kWeakRockStrongSi},
+    {560, kStiffnessNotComputed},
 });
 
 }  // namespace

@@ -8,11 +8,15 @@
 #include "engine/messages.h"
 #include "run/finish_run.h"
 #include "run/run_files.h"
+#include "analysis/head_stiffness.h"
 #include "analysis/load_cases.h"
 #include "analysis/pile_model.h"
 #include "input/keyword_reader.h"
 #include "output/plot_records.h"
 #include "report/case_results.h"
+#include "report/equilibrium_verdict.h"
+#include "report/head_stiffness_table.h"
+#include "report/length_study_table.h"
 #include "report/summary.h"
 #include "section/section_driver.h"
 
@@ -48,6 +52,17 @@ void preparePileModel(RunContext& ctx) {
   analysis::placeNodes(model);
 }
 
+// The pile-head stiffness terms, when the options ask for them and no error
+// of the load cases (one that still let the summary be written) ends the run.
+void computeHeadStiffness(RunContext& ctx) {
+  if (!ctx.model.options.computeKmatrix) return;
+  unwindIfStopped(ctx.model);
+  ctx.messages.line("Computing pile-head stiffness matrix components.");
+  ctx.messages.endLine();
+  report::Write_Head_Stiffness(
+      ctx, analysis::Compute_Head_Stiffness(ctx, report::writeEquilibriumVerdict));
+}
+
 // The steps of a run after the file names are known, in their order. Each
 // step that finds an error records it and throws RunStopped; the caller
 // finishes the run.
@@ -75,10 +90,11 @@ void analyse(RunContext& ctx) {
   // are analysed for thrusts it would not use.
   analysis::checkAnalysisSupported(ctx);
   section::Analyze_Pile_Sections(ctx, false);
-  analysis::Analyze_Load_Cases(ctx, report::Write_Case_Results);
+  analysis::Analyze_Load_Cases(ctx, report::Write_Case_Results, report::Write_Length_Study);
   // Also after a reported case of load type 4 that did not converge: its
   // error stops the run once the summary is written.
   report::Write_Pile_Summary(ctx);
+  computeHeadStiffness(ctx);
 }
 
 // Runs the steps, turning every way out into a finished run and a return value.
