@@ -15,16 +15,21 @@ namespace {
 // A trial is not a load case: no progress lines, no thin-layer check (a
 // shorter pile on the same number of increments only brings the nodes
 // closer), the bending stiffness always from the tables, and an end without
-// a message where a load case would stop. Deflections that are not a number
-// end the study like a trial that does not converge: handed to the p-y
-// criteria they could only stop the run with a soil-modulus error that an
-// exploratory shorter pile does not deserve.
+// a message where a load case would stop on its deflection limit. A trial
+// pile too short to carry the load fails in one of three ways: its head
+// passes the deflection limit, its head system loses its pivot (a lateral
+// bearing failure), or its deflections overflow. Each is the answer the
+// study looks for, the length at which the pile no longer works, so each
+// ends the study quietly; none stops the run, which goes on with its other
+// cases, its summary and its stiffness terms. (Overflowed deflections handed
+// to the p-y criteria would stop the run with a soil-modulus error.)
 constexpr IterationRules kTrialRules{
     .progressLines = false,
     .thinLayerCheck = false,
     .stiffnessUpdateAlways = true,
     .notANumber = IterationRules::NotANumber::kEndIteration,
     .excessDeflectionStops = false,
+    .smallPivotStops = false,
 };
 
 // `Record_Length_Point`: the response of the converged trial, kept as the

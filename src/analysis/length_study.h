@@ -43,12 +43,13 @@ bool trialSkipped(double trialLength, double L0, double groundSurfaceDepth);
 // `Run_Length_Study`: the trials of load case L in order of decreasing
 // length, L0 the pile length of the input. A trial is a quiet solution
 // (iterateCase without progress lines, thin-layer check or not-a-number
-// stop, the bending stiffness always from the tables). A converged trial
+// or small-pivot stop, the bending stiffness always from the tables). A converged trial
 // whose head deflection is within the allowed deflection and whose last
 // change is strictly below the tolerance is a point; the study goes on with
 // the next length. A trial that exceeds the deflection limit after iteration
-// 10, runs out of iterations or gives deflections that are not a number ends
-// the study with the points found so far, without a message. The pile
+// 10, runs out of iterations, loses the pivot of its head system (a lateral
+// bearing failure) or gives deflections that are not a number or overflow
+// ends the study with the points found so far, without a message. The pile
 // length and its node grid are restored at the end; the print options are
 // left as the input set them. `scratch` holds the response of a trial (its
 // storage sized once by the caller). Writes nothing; an error of a solver or

@@ -75,6 +75,10 @@ void setUpCase(RunContext& ctx, int L, double pileLength) {
 // The not-a-number test after a solution: true when the iteration ends.
 bool endsOnNotANumber(RunContext& ctx, int k, IterationRules::NotANumber rule) {
   const PileModel& pm = ctx.model.pileModel;
+  if (rule == IterationRules::NotANumber::kEndIteration) {
+    // Overflowed deflections can no more converge than ones that are not a number.
+    return !std::isfinite(pm.y(1)) || !std::isfinite(pm.dYmax);
+  }
   const bool head = std::isnan(pm.y(1));
   if (!head && !std::isnan(pm.dYmax)) return false;
   switch (rule) {
@@ -240,7 +244,10 @@ IterationOutcome iterateCase(RunContext& ctx, int L, const IterationRules& rules
   IterationOutcome outcome;
   for (int k = 1; k <= options.maxIterations; ++k) {
     outcome.iterations = k;
-    Solve_Pile_Deflections(ctx, k);
+    if (!Solve_Pile_Deflections(
+            ctx, k, rules.smallPivotStops ? OnSmallPivot::kStopRun : OnSmallPivot::kReport)) {
+      return outcome;
+    }
     if (endsOnNotANumber(ctx, k, rules.notANumber)) return outcome;
     if (rules.progressLines) writeIterationLine(ctx, L, k);
     if (pm.dYmax <= options.convergenceTolerance && k >= kFirstIterationChecked) {

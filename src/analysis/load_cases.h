@@ -38,12 +38,18 @@ struct IterationRules {
   enum class NotANumber {
     kStopNamingTheValue,  // runtime error 28 naming the head deflection or its change
     kStopEitherValue,     // runtime error 28, one line for both values, report only
-    kEndIteration,        // the iteration ends unconverged, without a message
+    // The iteration ends unconverged, without a message, on deflections
+    // that are not a number or have overflowed.
+    kEndIteration,
   };
   NotANumber notANumber = NotANumber::kStopNamingTheValue;
   // Runtime error 9 for a head deflection beyond the limit after iteration
   // 10; otherwise the iteration ends there unconverged, without a message.
   bool excessDeflectionStops = true;
+  // Runtime error 11 for a vanishing pivot of the head system (a lateral
+  // bearing failure); otherwise the iteration ends unconverged, without a
+  // message.
+  bool smallPivotStops = true;
 };
 
 // The iteration of solution `L` (the load case, stiffness run or trial

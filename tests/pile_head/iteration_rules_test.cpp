@@ -2,7 +2,8 @@
 // it: deflections that are not a number stop a load case with runtime error
 // 28 naming the value, stop a pile-head stiffness run with the one-line
 // block of the report only, and end a trial of the length study without a
-// word; and the quiet rules write no iteration line.
+// word; a vanishing pivot of the head system stops a load case and ends a
+// trial; and the quiet rules write no iteration line.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 
 #include "analysis/load_cases.h"
 #include "analysis/pile_fixture.h"
+#include "analysis/solver.h"
 #include "engine/messages.h"
 
 namespace quarn::analysis {
@@ -87,6 +89,40 @@ TEST(IterationRules, QuietRulesWriteNoIterationLine) {
     EXPECT_EQ(count, c.messageLines) << ctx->messages.text();
     EXPECT_EQ(ctx->report.text(), "");
   }
+}
+
+// A pile without soil springs held at its head against deflection: nothing
+// resists its turning about the head, and the head system loses its pivot.
+TEST(IterationRules, SmallPivotStopsALoadCaseAndIsReportedToATrial) {
+  HeadCondition held;
+  held.loadType = HeadLoadType::kDeflectionMoment;
+  held.Yt = 0.0;
+  held.Mt = 1.0e6;
+  const ElasticPile noSoil{.length = 1000.0, .increments = 100, .Es = 0.0};
+
+  auto stopped = makeElasticPile(noSoil, held);
+  EXPECT_THROW(Solve_Pile_Deflections(*stopped, 1), engine::RunStopped);
+  EXPECT_EQ(stopped->model.state.errorCode, 211);
+  EXPECT_NE(stopped->report.text().find("**** Runtime Error No. 11 ****"), std::string::npos);
+
+  auto reported = makeElasticPile(noSoil, held);
+  reported->model.pileModel.y(5) = 0.25;  // left as it was
+  EXPECT_FALSE(Solve_Pile_Deflections(*reported, 1, OnSmallPivot::kReport));
+  EXPECT_EQ(reported->model.state.errorCode, 0);
+  EXPECT_EQ(reported->report.text(), "");
+  EXPECT_EQ(reported->messages.text(), "");
+  EXPECT_EQ(reported->model.pileModel.y(5), 0.25);
+
+  // The iteration under the rules of a trial ends after that solution.
+  auto trial = makeElasticPile(noSoil, held);
+  trial->model.options.maxIterations = 30;
+  IterationRules rules;
+  rules.progressLines = false;
+  rules.smallPivotStops = false;
+  const IterationOutcome outcome = iterateCase(*trial, 1, rules);
+  EXPECT_FALSE(outcome.converged);
+  EXPECT_EQ(outcome.iterations, 1);
+  EXPECT_EQ(trial->model.state.errorCode, 0);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace {
 
 using testing::elasticSubgrade;
 using testing::fields;
+using testing::Layer;
 using testing::lines;
 using testing::linesAfter;
 using testing::linesWith;
@@ -223,6 +224,31 @@ TEST(LengthStudy, FullLengthBeyondTheAllowedDeflectionGivesNoPoint) {
   EXPECT_EQ(linesWith(outcome.plot, "Line 11:"), std::vector<std::string>{line11(0, 1)});
   EXPECT_TRUE(linesWith(outcome.plot, "Line 12:").empty());
   EXPECT_EQ(outcome.report.find(kTableRule), std::string::npos);
+}
+
+TEST(LengthStudy, BearingFailureOfTheShortestTrialEndsTheStudyQuietly) {
+  // Stiff clay with free water; the head pushed 0.5 in under a moment of
+  // 1E6 in-lbs. Piles down to 6 ft carry it; at 3 ft the soil fails and the
+  // head system loses its pivot, which stops a load case with runtime error
+  // 11 but only ends the study.
+  const Layer clay{2, 0.0, 100.0, "115 1000 0.007 500", "115 1200 0.007 500"};
+  PileRun run;
+  run.layers = {clay};
+  run.loads = {{4, 0.5, 1.0e6, 0.0, true}, {1, 20000.0, 0.0, 0.0, false}};
+  const auto outcome = runPile(run);
+  ASSERT_EQ(outcome.code, 0) << outcome.report;
+  EXPECT_EQ(outcome.report.find("Runtime Error"), std::string::npos);
+  const std::vector<std::vector<double>> points = line12Records(outcome.plot);
+  ASSERT_EQ(points.size(), 19u) << outcome.plot;
+  EXPECT_NEAR(points.back()[0], 72.0, 1e-4);
+  // The run went on with its second case and the summary.
+  EXPECT_EQ(linesWith(outcome.plot, "Line 13:").size(), 2u);
+
+  PileRun shortPile = run;
+  shortPile.pipe.length = 3.0;
+  shortPile.loads = {{4, 0.5, 1.0e6, 0.0, false}};
+  const auto failed = runPile(shortPile);
+  EXPECT_EQ(failed.code, 211) << failed.report;
 }
 
 TEST(LengthStudy, PrintOptionsStayAsTheInputSetThem) {
