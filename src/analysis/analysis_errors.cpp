@@ -124,12 +124,14 @@ constexpr std::string_view kSmallPivotSystem =
     "{17}\n"
     "\n";
 
-// {1} what is not a number ("Top deflection" or "Maximum change in
-// deflection"), {2} the iteration.
+// {1} what is not a number ("Top deflection is Not-A-Number", "Maximum
+// change in deflection is Not-A-Number", or in the pile-head stiffness runs
+// "Either top deflection or maximum change in deflection is not a number"),
+// {2} the iteration.
 constexpr std::string_view kNotANumberReport =
     "**** Runtime Error No. 28 ****\n"
     "\n"
-    "{1} is Not-A-Number after iteration {2}\n";
+    "{1} after iteration {2}\n";
 
 // {1} the layer, {2} its thickness and {3} the pile increment, each with its
 // unit, {4} the number of increments and {5} the number that would give the

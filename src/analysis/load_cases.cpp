@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_errors.h"
 #include "analysis/lrfd.h"
+#include "analysis/length_study.h"
 #include "analysis/pile_model.h"
 #include "analysis/solver.h"
 #include "analysis/stiffness_update.h"
@@ -79,10 +80,32 @@ void setUpCase(RunContext& ctx, int L, double pileLength) {
 
 // ---- stopping tests and their blocks ------------------------------------------
 
-[[noreturn]] void stopOnNotANumber(RunContext& ctx, int k, bool headDeflection) {
+[[noreturn]] void stopOnNotANumber(RunContext& ctx, int k, const char* what) {
   engine::stopWithMessage(ctx, analysisMessageBlock(kRuntimeNotANumber),
-                          {headDeflection ? "Top deflection" : "Maximum change in deflection",
-                           output::formatMinimalInteger(k)});
+                          {what, output::formatMinimalInteger(k)});
+}
+
+// The not-a-number test after a solution: true when the iteration ends.
+bool endsOnNotANumber(RunContext& ctx, int k, IterationRules::NotANumber rule) {
+  const PileModel& pm = ctx.model.pileModel;
+  if (rule == IterationRules::NotANumber::kEndIteration) {
+    // Overflowed deflections can no more converge than ones that are not a number.
+    return !std::isfinite(pm.y(1)) || !std::isfinite(pm.dYmax);
+  }
+  const bool head = std::isnan(pm.y(1));
+  if (!head && !std::isnan(pm.dYmax)) return false;
+  switch (rule) {
+    case IterationRules::NotANumber::kStopNamingTheValue:
+      stopOnNotANumber(
+          ctx, k,
+          head ? "Top deflection is Not-A-Number" : "Maximum change in deflection is Not-A-Number");
+    case IterationRules::NotANumber::kStopEitherValue:
+      stopOnNotANumber(ctx, k,
+                       "Either top deflection or maximum change in deflection is not a number");
+    case IterationRules::NotANumber::kEndIteration:
+      break;
+  }
+  return true;
 }
 
 void writeIterationLine(RunContext& ctx, int L, int k) {
@@ -223,43 +246,60 @@ void reportNonConvergence(RunContext& ctx) {
   }
 }
 
+}  // namespace
+
 // ---- the iteration of one case ---------------------------------------------
 
-// Iterates case L; returns the number of iterations of the last solution, and
-// whether the deflections converged.
-IterationOutcome iterateCase(RunContext& ctx, int L) {
+IterationOutcome iterateCase(RunContext& ctx, int L, const IterationRules& rules) {
   AnalysisModel& model = ctx.model;
   PileModel& pm = model.pileModel;
   const Options& options = model.options;
   IterationOutcome outcome;
   for (int k = 1; k <= options.maxIterations; ++k) {
     outcome.iterations = k;
-    Solve_Pile_Deflections(ctx, k);
-    if (std::isnan(pm.y(1))) stopOnNotANumber(ctx, k, true);
-    if (std::isnan(pm.dYmax)) stopOnNotANumber(ctx, k, false);
-    writeIterationLine(ctx, L, k);
+    if (!Solve_Pile_Deflections(
+            ctx, k, rules.smallPivotStops ? OnSmallPivot::kStopRun : OnSmallPivot::kReport)) {
+      return outcome;
+    }
+    if (endsOnNotANumber(ctx, k, rules.notANumber)) return outcome;
+    if (rules.progressLines) writeIterationLine(ctx, L, k);
     if (pm.dYmax <= options.convergenceTolerance && k >= kFirstIterationChecked) {
       outcome.converged = true;
       return outcome;
     }
     if (pm.dYmax > options.convergenceTolerance && k >= kFirstExcessCheck &&
         std::fabs(pm.y(1)) >= options.maxAllowableDeflection) {
-      stopOnExcessDeflection(ctx);
+      if (rules.excessDeflectionStops) stopOnExcessDeflection(ctx);
+      return outcome;
     }
     soil::updateSoilModuli(ctx);
     // The layer sweep skips layers without nodes, so the thin-layer test after
     // the whole first sweep sees the same flags as one after each layer.
-    if (k == 1) checkThinLayers(ctx);
-    if (options.ICOM >= kAnalysisFull) updateBendingStiffnessForCase(model);
+    if (k == 1 && rules.thinLayerCheck) checkThinLayers(ctx);
+    if (rules.stiffnessUpdateAlways || options.ICOM >= kAnalysisFull) {
+      updateBendingStiffnessForCase(model);
+    }
   }
   return outcome;
 }
+
+void startQuietSolution(RunContext& ctx, const HeadCondition& head) {
+  AnalysisModel& model = ctx.model;
+  // The vuggy limestone pass evaluates its curves at these (zero) deflections.
+  startLoadCase(model.pileModel, head);
+  setInitialSprings(model);
+  vuggyLimestonePass(ctx);
+  updateBendingStiffnessForCase(model);
+}
+
+namespace {
 
 // printPyCurves: the p-y print option of the input. The response of the
 // case is computed into `response`, kept for the summary and handed to the
 // results writer.
 void finishCase(RunContext& ctx, int L, const IterationOutcome& outcome, bool printPyCurves,
-                CaseResponse& response, CaseResultsWriter writeCaseResults) {
+                CaseResponse& response, CaseResultsWriter writeCaseResults,
+                LengthStudyWriter writeLengthStudy, double pileLength) {
   AnalysisModel& model = ctx.model;
   ctx.messages.line("The convergence criteria have been met");
   if (L == 1) {
@@ -272,15 +312,20 @@ void finishCase(RunContext& ctx, int L, const IterationOutcome& outcome, bool pr
   computeCaseResponse(model, L, outcome, response);
   model.results.cases[static_cast<std::size_t>(L)] = caseResultOf(response);
   writeCaseResults(ctx, response);
-  output::writePlotLine11WithoutStudy(ctx.plot, L, model.options.useLrfd);
+  if (model.loads.headLoads[L].computeLengthStudy && !model.options.useLrfd) {
+    write(ctx.messages,
+          "(\"Computing top deflection vs. pile embedment length for load case \" I0 \".\")", {L});
+    // The response of the case is written; its storage serves the trials.
+    writeLengthStudy(ctx, Run_Length_Study(ctx, L, pileLength, response));
+  } else {
+    output::writePlotLine11WithoutStudy(ctx.plot, L, model.options.useLrfd);
+  }
 }
 
 }  // namespace
 
 void checkAnalysisSupported(RunContext& ctx) {
   const AnalysisModel& model = ctx.model;
-  const Options& options = model.options;
-  if (options.computeKmatrix) engine::stopOnUnsupported(ctx, "The pile-head stiffness matrix");
   for (int j = 1; j <= model.pile.numberOfSections; ++j) {
     const SectionType type = model.pile.sections[j].type;
     if (type == SectionType::Micropile) {
@@ -298,15 +343,6 @@ void checkAnalysisSupported(RunContext& ctx) {
           ctx, "The p-y criterion \"" + key + "\" of soil layer " + std::to_string(j));
     }
   }
-  // An LRFD analysis analyses its combinations, never the load cases.
-  const int loadCases = options.useLrfd ? 0 : model.loads.numberOfLoadCases;
-  for (int L = 1; L <= loadCases; ++L) {
-    if (model.loads.headLoads[L].computeLengthStudy) {
-      engine::stopOnUnsupported(
-          ctx,
-          "The pile-head deflection versus pile length study of load case " + std::to_string(L));
-    }
-  }
 }
 
 int numberOfAnalysedCases(const AnalysisModel& model) {
@@ -314,7 +350,8 @@ int numberOfAnalysedCases(const AnalysisModel& model) {
                                : model.loads.numberOfLoadCases;
 }
 
-void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults) {
+void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults,
+                        LengthStudyWriter writeLengthStudy) {
   AnalysisModel& model = ctx.model;
   const int cases = numberOfAnalysedCases(model);
   if (cases <= 0) return;
@@ -331,12 +368,13 @@ void Analyze_Load_Cases(RunContext& ctx, CaseResultsWriter writeCaseResults) {
     // run still ends on that error.
     if (engine::isStopped(model) && !soil::onlyNonFatalError(model)) engine::unwind();
     setUpCase(ctx, L, pileLength);
-    const IterationOutcome outcome = iterateCase(ctx, L);
+    const IterationOutcome outcome = iterateCase(ctx, L, IterationRules{});
     if (!outcome.converged) {
       reportNonConvergence(ctx);
       if (model.pileModel.head.loadType != HeadLoadType::kDeflectionMoment) engine::unwind();
     }
-    finishCase(ctx, L, outcome, printPyCurves, response, writeCaseResults);
+    finishCase(ctx, L, outcome, printPyCurves, response, writeCaseResults, writeLengthStudy,
+               pileLength);
     write(ctx.messages, "(\"Completed Analysis \" I0 /)", {L});
   }
 }

@@ -69,7 +69,7 @@ void checkNodeCount(int N) {
 
 }  // namespace
 
-void placeNodes(AnalysisModel& model) {
+void placeNodes(AnalysisModel& model, NodeLoads loads) {
   PileModel& pm = model.pileModel;
   const int increments = model.options.numberOfIncrements;
   checkNodeCount(increments + 1);
@@ -87,13 +87,15 @@ void placeNodes(AnalysisModel& model) {
     node.x = k == pm.N ? L : (k - 1) * pm.h;
     node.xv = node.x * cosBatter;
     node.EI = engine::Compute_Pile_Properties(model.pile, node.x).EI;
-    node.w = lrfd ? 0.0 : engine::fn_DistributedLoad(model, node.x);
+    if (loads == NodeLoads::kFromInput) {
+      node.w = lrfd ? 0.0 : engine::fn_DistributedLoad(model, node.x);
+    }
   }
 }
 
-void setupPileModel(engine::RunContext& ctx) {
+void setupPileModel(engine::RunContext& ctx, NodeLoads loads) {
   AnalysisModel& model = ctx.model;
-  placeNodes(model);
+  placeNodes(model, loads);
   const int N = model.pileModel.N;
   Assign_Node_Sections(model, N);
   Assign_Layer_Nodes(ctx, N);

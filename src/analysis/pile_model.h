@@ -14,18 +14,25 @@ namespace quarn::analysis {
 // replaces it.
 inline constexpr double kInitialSoilModulus = 50000.0;
 
+// Where the distributed load of the nodes comes from when they are placed.
+enum class NodeLoads {
+  kFromInput,  // the distributed load of the input (0 in an LRFD analysis)
+  kKept,       // the loads of the nodes as the last solution left them
+};
+
 // Builds the node grid for the current pile length and attaches everything
 // the input fixes: x, xv, EI and (unless the analysis is LRFD, whose loads are
 // placed by the combination) the distributed load w of every node, the
 // section of every node, the layer node ranges and the soil movements.
 // Called at the start of every load case and by every run that changes the
 // pile length. Writes the diagnostic block of Assign_Layer_Nodes to the report.
-void setupPileModel(engine::RunContext& ctx);
+void setupPileModel(engine::RunContext& ctx, NodeLoads loads = NodeLoads::kFromInput);
 
 // h = L / n and the node positions: x(k) = (k - 1) h along the axis with the
 // tip node exactly at L, xv(k) = x(k) cos(batter); EI(k) from the property
-// stations and w(k) from the distributed load (0 in an LRFD analysis).
-void placeNodes(AnalysisModel& model);
+// stations and w(k) from the distributed load (0 in an LRFD analysis) unless
+// the loads are kept.
+void placeNodes(AnalysisModel& model, NodeLoads loads = NodeLoads::kFromInput);
 
 // Section number of every node: a node belongs to section j when
 // top(j) < x <= bottom(j), so a node at a boundary belongs to the upper

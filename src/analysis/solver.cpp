@@ -98,10 +98,46 @@ void setRow(PileModel& pm, int row, std::initializer_list<double> coefficients, 
   pm.recursion.G[row] = rhs;
 }
 
+// Forward elimination of the n x n head system; returns the column of the
+// first pivot below kSmallPivot (the system left as it stood then), or 0
+// after a complete back substitution into YG.
+int eliminateHeadSystem(PileModel& pm, int n) {
+  if (n < 1 || n > 5) engine::failInvariant("head system larger than 5 x 5");
+  auto& F = pm.recursion.F;
+  auto& G = pm.recursion.G;
+  auto& YG = pm.recursion.YG;
+  for (int c = 1; c < n; ++c) {
+    if (std::abs(F[c][c]) < kSmallPivot) return c;
+    for (int i = c + 1; i <= n; ++i) {
+      if (F[i][c] == 0.0) continue;
+      const double factor = F[i][c] / F[c][c];
+      for (int j = c + 1; j <= n; ++j) F[i][j] -= factor * F[c][j];
+      G[i] -= factor * G[c];
+    }
+  }
+  YG[n] = G[n] / F[n][n];
+  for (int i = n - 1; i >= 1; --i) {
+    double sum = G[i];
+    for (int j = i + 1; j <= n; ++j) sum -= F[i][j] * YG[j];
+    YG[i] = sum / F[i][i];
+  }
+  return 0;
+}
+
+bool solveHeadSystem(engine::RunContext& ctx, int n, OnSmallPivot onSmallPivot) {
+  if (onSmallPivot == OnSmallPivot::kStopRun) {
+    Solve_Head_Equations(ctx, n);
+    return true;
+  }
+  return eliminateHeadSystem(ctx.model.pileModel, n) == 0;
+}
+
 // The recursions of nodes 3, 2 and 1 and the two head conditions of the load
 // type give y(3), y(2), y(1), y(0), y(-1) (load type 4: y(2) .. y(-1); load
 // type 5 is solved directly).
-HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
+// Returns false, with the deflections unset, when the head system has a
+// vanishing pivot and the caller asked for a report.
+bool solveHeadConditions(engine::RunContext& ctx, OnSmallPivot onSmallPivot, HeadDeflections& d) {
   PileModel& pm = ctx.model.pileModel;
   const HeadCondition& head = pm.head;
   const double E = pm.node[2].EI;  // E_top
@@ -133,9 +169,10 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
         setRow(pm, 4, {0.0, 1.0 - k, -2.0, 1.0 + k, 0.0}, 0.0);
       }
       setRow(pm, 5, {0.0, 0.0, 1.0, -a[1], b[1]}, c[1]);
-      Solve_Head_Equations(ctx, 5);
+      if (!solveHeadSystem(ctx, 5, onSmallPivot)) return false;
       const auto& YG = pm.recursion.YG;
-      return {YG[5], YG[4], YG[3], YG[2]};
+      d = {YG[5], YG[4], YG[3], YG[2]};
+      return true;
     }
     case HeadLoadType::kDeflectionMoment: {
       // Unknowns u = (y(2), y(1), y(0), y(-1)).
@@ -143,18 +180,18 @@ HeadDeflections solveHeadConditions(engine::RunContext& ctx) {
       setRow(pm, 2, {0.0, 1.0, 0.0, 0.0}, head.Yt);
       setRow(pm, 3, {1.0, -a[2], b[2], 0.0}, c[2]);
       setRow(pm, 4, {0.0, 1.0, -a[1], b[1]}, c[1]);
-      Solve_Head_Equations(ctx, 4);
+      if (!solveHeadSystem(ctx, 4, onSmallPivot)) return false;
       const auto& YG = pm.recursion.YG;
-      return {YG[4], YG[3], YG[2], YG[1]};
+      d = {YG[4], YG[3], YG[2], YG[1]};
+      return true;
     }
     case HeadLoadType::kDeflectionSlope: {
       // The prescribed deflection is taken relative to the soil movement at the head.
-      HeadDeflections d;
       d.y1 = head.Yt + pm.node[1].ys;
       d.y2 = (a[2] * d.y1 + b[2] * 2.0 * h * head.St + c[2]) / (1.0 + b[2]);
       d.y0 = d.y2 - 2.0 * h * head.St;
       d.yMinus1 = (a[1] * d.y0 + c[1] - d.y1) / b[1];
-      return d;
+      return true;
     }
     default:
       engine::failInvariant("pile-head load type " +
@@ -243,29 +280,11 @@ void updateTipShear(AnalysisModel& model) {
 }
 
 void Solve_Head_Equations(engine::RunContext& ctx, int n) {
-  if (n < 1 || n > 5) engine::failInvariant("head system larger than 5 x 5");
-  PileModel& pm = ctx.model.pileModel;
-  auto& F = pm.recursion.F;
-  auto& G = pm.recursion.G;
-  auto& YG = pm.recursion.YG;
-  for (int c = 1; c < n; ++c) {
-    if (std::abs(F[c][c]) < kSmallPivot) stopOnSmallPivot(ctx, c);
-    for (int i = c + 1; i <= n; ++i) {
-      if (F[i][c] == 0.0) continue;
-      const double factor = F[i][c] / F[c][c];
-      for (int j = c + 1; j <= n; ++j) F[i][j] -= factor * F[c][j];
-      G[i] -= factor * G[c];
-    }
-  }
-  YG[n] = G[n] / F[n][n];
-  for (int i = n - 1; i >= 1; --i) {
-    double sum = G[i];
-    for (int j = i + 1; j <= n; ++j) sum -= F[i][j] * YG[j];
-    YG[i] = sum / F[i][i];
-  }
+  const int column = eliminateHeadSystem(ctx.model.pileModel, n);
+  if (column != 0) stopOnSmallPivot(ctx, column);
 }
 
-void Solve_Pile_Deflections(engine::RunContext& ctx, int iteration) {
+bool Solve_Pile_Deflections(engine::RunContext& ctx, int iteration, OnSmallPivot onSmallPivot) {
   PileModel& pm = ctx.model.pileModel;
   checkGrid(pm);
   if (iteration == 1) pm.dYprev = 0.0;
@@ -273,8 +292,10 @@ void Solve_Pile_Deflections(engine::RunContext& ctx, int iteration) {
   pm.node[1].EI = pm.node[2].EI;
   updateTipShear(ctx.model);
   eliminateFromTip(pm);
-  const HeadDeflections head = solveHeadConditions(ctx);
+  HeadDeflections head;
+  if (!solveHeadConditions(ctx, onSmallPivot, head)) return false;
   substituteFromHead(pm, head);
+  return true;
 }
 
 }  // namespace quarn::analysis

@@ -17,13 +17,22 @@ namespace quarn::analysis {
 // Smallest pivot the head system accepts.
 inline constexpr double kSmallPivot = 1.0e-20;
 
+// What a pivot of the head system below kSmallPivot does.
+enum class OnSmallPivot {
+  kStopRun,  // the runtime error 11 block, and the run stops (RunStopped)
+  kReport,   // the solution reports it and leaves the deflections as they were
+};
+
 // One solution for the current EI, Es, w, ys and head condition. Writes the
 // new deflections y(-1..N+1), dYmax = the largest change of y(1..N) since the
 // previous solution and deltaDYmax = |dYmax - dYmax of the previous solution|
 // (the previous value counts as 0 in iteration 1). A small pivot of the head
-// system writes the runtime error 11 block and stops the run (RunStopped).
-// Deflections that overflow are left to the caller to detect (not a number).
-void Solve_Pile_Deflections(engine::RunContext& ctx, int iteration);
+// system (a lateral bearing failure of the pile) writes the runtime error 11
+// block and stops the run, or, when the caller asks for a report, returns
+// false without writing anything. Deflections that overflow are left to the
+// caller to detect (not a number).
+bool Solve_Pile_Deflections(engine::RunContext& ctx, int iteration,
+                            OnSmallPivot onSmallPivot = OnSmallPivot::kStopRun);
 
 // Shear force at the tip from the tip shear curve at the tip deflection of
 // the previous solution (0 when tip shear is not used); stored in vTip.

@@ -342,6 +342,17 @@ constexpr std::array<std::string_view, 7> kCoverLarge = {
     "The input value was used in computations.",
     ""};
 
+// General units with a zero head value in load case 1: the pile-head
+// stiffness terms have no load levels.
+constexpr std::array<std::string_view, 7> kStiffnessNotComputed = {
+    "**** Warning - Pile-head Stiffness Matrix Not Computed ****",
+    "",
+    "The pile-head stiffness matrix was requested, but load case 1 has a zero shear",
+    "force or a zero moment, and in general units no default load level replaces a",
+    "zero value. Enter a nonzero shear force and a nonzero moment for load case 1 to",
+    "obtain K22, K23, K32 and K33.",
+    ""};
+
 constexpr auto kWarningTexts = std::to_array<WarningText>({
     {305, kTooManyCurvePoints},
     {307, kUserEiMoments},
@@ -378,6 +389,7 @@ constexpr auto kWarningTexts = std::to_array<WarningText>({
     {3112, kBarYieldHigh},
     {3121, kCoverSmall},
     {3122, kCoverLarge},
+    {560, kStiffnessNotComputed},
 });
 
 }  // namespace

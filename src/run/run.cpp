@@ -4,6 +4,7 @@
 #include <functional>
 #include <new>
 
+#include "analysis/head_stiffness.h"
 #include "analysis/load_cases.h"
 #include "analysis/lrfd.h"
 #include "analysis/pile_model.h"
@@ -12,6 +13,9 @@
 #include "input/keyword_reader.h"
 #include "output/plot_records.h"
 #include "report/case_results.h"
+#include "report/equilibrium_verdict.h"
+#include "report/head_stiffness_table.h"
+#include "report/length_study_table.h"
 #include "report/summary.h"
 #include "run/finish_run.h"
 #include "run/header.h"
@@ -50,6 +54,17 @@ void preparePileModel(RunContext& ctx) {
   analysis::placeNodes(model);
 }
 
+// The pile-head stiffness terms, when the options ask for them and no error
+// of the load cases (one that still let the summary be written) ends the run.
+void computeHeadStiffness(RunContext& ctx) {
+  if (!ctx.model.options.computeKmatrix) return;
+  unwindIfStopped(ctx.model);
+  ctx.messages.line("Computing pile-head stiffness matrix components.");
+  ctx.messages.endLine();
+  report::Write_Head_Stiffness(
+      ctx, analysis::Compute_Head_Stiffness(ctx, report::writeEquilibriumVerdict));
+}
+
 // The steps of a run after the file names are known, in their order. Each
 // step that finds an error records it and throws RunStopped; the caller
 // finishes the run.
@@ -81,10 +96,11 @@ void analyse(RunContext& ctx) {
   // are analysed for thrusts it would not use.
   analysis::checkAnalysisSupported(ctx);
   section::Analyze_Pile_Sections(ctx, false);
-  analysis::Analyze_Load_Cases(ctx, report::Write_Case_Results);
+  analysis::Analyze_Load_Cases(ctx, report::Write_Case_Results, report::Write_Length_Study);
   // Also after a reported case of load type 4 that did not converge: its
   // error stops the run once the summary is written.
   report::Write_Pile_Summary(ctx);
+  computeHeadStiffness(ctx);
 }
 
 // Runs the steps, turning every way out into a finished run and a return value.
